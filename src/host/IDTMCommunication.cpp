@@ -1,0 +1,7 @@
+#include "host/IDTMCommunication.h"
+
+namespace orvo {
+
+IDTMCommunication::~IDTMCommunication() = default;
+
+} // namespace orvo

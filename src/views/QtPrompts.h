@@ -1,0 +1,19 @@
+#pragma once
+
+#include "host/Prompts.h"
+#include "orvo/views_export.h"
+
+namespace orvo {
+
+// The real prompts: QMessageBox, QFileDialog and modal event loops. The
+// widget library installs one when it is loaded.
+class ORVO_VIEWS_EXPORT QtPrompts : public Prompts {
+public:
+    Answer messageBox(const QString& text, Buttons buttons, Icon icon,
+                      const QString& title) override;
+    std::optional<QString> openFileName(const FileDialog& dialog) override;
+    std::optional<QString> saveFileName(const FileDialog& dialog) override;
+    int runModal(QWidget& window) override;
+};
+
+} // namespace orvo
