@@ -1,0 +1,30 @@
+#include "regression/TextBoxNumber.h"
+
+#include "model/LeadingNumber.h"
+#include "model/Rounding.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace orvo {
+
+namespace {
+
+template <typename Int> Int saturatedNumber(const QString& text) {
+    const double rounded = roundHalfEven(leadingNumber(text));
+    const double low = std::numeric_limits<Int>::min();
+    const double high = std::numeric_limits<Int>::max();
+    return static_cast<Int>(std::clamp(rounded, low, high));
+}
+
+} // namespace
+
+int32_t textBoxNumber32(const QString& text) {
+    return saturatedNumber<int32_t>(text);
+}
+
+int16_t textBoxNumber16(const QString& text) {
+    return saturatedNumber<int16_t>(text);
+}
+
+} // namespace orvo

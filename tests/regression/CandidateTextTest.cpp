@@ -1,0 +1,77 @@
+#include "LocaleScope.h"
+#include "regression/CandidateText.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using orvo::CalcResults;
+
+struct Row {
+    std::vector<float> coefficients;
+    float constant;
+    float correlation;
+    std::vector<float> signals;
+};
+
+CalcResults blockWithRow0(const Row& row) {
+    CalcResults results{};
+    for (std::size_t slot = 0; slot < row.coefficients.size(); ++slot)
+        results[slot] = row.coefficients[slot];
+    results[5] = row.constant;
+    results[6] = row.correlation;
+    for (std::size_t slot = 0; slot < row.signals.size(); ++slot)
+        results[15 + slot] = row.signals[slot];
+    return results;
+}
+
+std::optional<QString> textOf(const Row& row, const QLocale& locale = QLocale::c()) {
+    return orvo::candidateText(blockWithRow0(row), 0, QStringLiteral("correlation"), locale);
+}
+
+TEST(CandidateText, TermsAndConstantFollowTheBlankAndSignRules) {
+    struct Case {
+        const char* rule;
+        Row row;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"two terms", {{1.5f, -0.25f}, 12.5f, 0.95f, {1, 3}},
+         "1.5 * DLed  - 0.25 * SLed  + 12.5 / correlation : 0.95"},
+        {"zero constant is minus zero", {{2}, 0, 1, {4}}, "2 * ALaser  - 0 / correlation : 1"},
+        {"zero coefficient in a used slot", {{3, 0}, 1, 0.5f, {2, 10}},
+         "3 * ALed  - 0 * S10  + 1 / correlation : 0.5"},
+        {"negative first coefficient", {{-4, 1}, -2, 0.9f, {5, 6}},
+         " - 4 * SLaser  + 1 * DpLed  - 2 / correlation : 0.9"},
+        {"empty middle slot is skipped", {{1, 0, 2}, 1, 0.8f, {7, 0, 9}},
+         "1 * S7  + 2 * S9  + 1 / correlation : 0.8"},
+        {"seven significant digits", {{0.123456789f}, 1234567.8f, 0.99999f, {8}},
+         "0.1234568 * S8  + 1234568 / correlation : 0.99999"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(textOf(c.row).value_or("<none>"), QString::fromUtf8(c.expected)) << c.rule;
+}
+
+TEST(CandidateText, RowsWithoutFirstSlotOrWithUnknownSignalsAreNotListed) {
+    EXPECT_FALSE(textOf({{0, 1}, 1, 1, {0, 3}}));
+    EXPECT_FALSE(textOf({{1, 1}, 1, 1, {2, 11}}));
+    EXPECT_FALSE(textOf({{}, 0, 0, {}}));
+}
+
+TEST(CandidateText, NumbersUseTheUsersDecimalSeparator) {
+    EXPECT_EQ(textOf({{1.5f}, -0.25f, 0.95f, {1}}, orvo::test::commaLocale()),
+              QStringLiteral("1,5 * DLed  - 0,25 / correlation : 0,95"));
+}
+
+TEST(CandidateText, SlotSignalAcceptsOnlyWholeSignalNumbers) {
+    EXPECT_EQ(orvo::slotSignal(1.0f), 1);
+    EXPECT_EQ(orvo::slotSignal(10.0f), 10);
+    EXPECT_EQ(orvo::slotSignal(0.0f), 0);
+    EXPECT_EQ(orvo::slotSignal(2.5f), 0);
+    EXPECT_EQ(orvo::slotSignal(11.0f), 0);
+    EXPECT_EQ(orvo::slotSignal(-3.0f), 0);
+}
+
+} // namespace

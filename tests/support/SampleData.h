@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/MeasurementData.h"
+#include "model/MeasurementPoint.h"
+
+#include <array>
+#include <memory>
+
+namespace orvo::test {
+
+// A point dated `day` days after 1 January 2005 with the given grade, lab
+// Cons value and SIG1..SIG10; enabled.
+inline PointPtr samplePoint(int day, double grade, double labCons,
+                            const std::array<double, 10>& signals = {}) {
+    auto point = std::make_shared<MeasurementPoint>();
+    point->MeasurementDate = 38353.0 + day;
+    point->Grade = grade;
+    point->LabCons = labCons;
+    double* fields[] = {&point->SIG1, &point->SIG2, &point->SIG3, &point->SIG4, &point->SIG5,
+                        &point->SIG6, &point->SIG7, &point->SIG8, &point->SIG9, &point->SIG10};
+    for (std::size_t k = 0; k < signals.size(); ++k)
+        *fields[k] = signals[k];
+    point->enabled = true;
+    return point;
+}
+
+inline std::shared_ptr<MeasurementData> dataOf(std::initializer_list<PointPtr> points) {
+    auto data = std::make_shared<MeasurementData>();
+    for (const PointPtr& point : points)
+        data->AddMeasurementPoint(point);
+    return data;
+}
+
+} // namespace orvo::test

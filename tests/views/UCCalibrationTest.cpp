@@ -1,0 +1,275 @@
+#include "FakeHost.h"
+#include "SampleData.h"
+#include "ScriptedPrompts.h"
+#include "views/ResultTable.h"
+#include "views/UCCalibration.h"
+#include "views/controls/XYChart.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using orvo::test::samplePoint;
+
+// Cons = 2 * SIG1 + 1 exactly, grade 1; SIG2..SIG10 are scrambled values
+// independent of it, so every one-variable subset is a distinct candidate.
+std::shared_ptr<orvo::MeasurementData> workbenchData(int count) {
+    auto data = std::make_shared<orvo::MeasurementData>();
+    uint32_t state = 12345;
+    const auto scrambled = [&state] {
+        state = state * 1103515245u + 12345u;
+        return static_cast<double>((state >> 8) % 1000) / 10.0;
+    };
+    for (int i = 0; i < count; ++i) {
+        std::array<double, 10> signals{};
+        signals[0] = 1 + i;
+        for (std::size_t k = 1; k < signals.size(); ++k)
+            signals[k] = scrambled();
+        data->AddMeasurementPoint(samplePoint(i, 1, 2 * signals[0] + 1, signals));
+    }
+    return data;
+}
+
+class WorkbenchTest : public testing::Test {
+protected:
+    void SetUp() override {
+        view.setCommunication(&host);
+        view.resize(1100, 700);
+        view.show();
+        data = workbenchData(12);
+        view.SetMeasurementData(data);
+    }
+
+    template <typename T> T* child(const char* name) {
+        T* widget = view.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
+    QComboBox* formulas() { return child<QComboBox>("ComboFormulas"); }
+    orvo::XYChart* chart() { return child<orvo::XYChart>("Pesgo1"); }
+    QString detail(const char* key) {
+        for (QTreeWidgetItem* item : child<QTreeWidget>("ListView1")->findItems({}, Qt::MatchContains))
+            if (item->data(0, Qt::UserRole).toString() == QLatin1String(key))
+                return item->text(1);
+        ADD_FAILURE() << "no row " << key;
+        return {};
+    }
+    void clickChartPoint(int index) {
+        const QPointF value = chart()->point(0, index);
+        QTest::mouseClick(chart()->clickTarget(), Qt::LeftButton, {}, chart()->mapToPixel(value));
+    }
+    void setVariables(int count) {
+        QComboBox* combo = child<QComboBox>("ComboVariables");
+        combo->setCurrentIndex(count - 1);
+        emit combo->activated(count - 1);
+    }
+    bool looksReset() {
+        return chart()->isHidden() && formulas()->count() == 0 && detail("Num.").isEmpty() &&
+               !child<QPushButton>("CommandNext")->isEnabled() &&
+               !child<QPushButton>("CommandDelete")->isEnabled() &&
+               child<QLineEdit>("TextCorr")->text().isEmpty() &&
+               !view.calculation().resultsValid();
+    }
+
+    orvo::test::FakeHost host;
+    orvo::test::ScriptedPrompts prompts;
+    orvo::UCCalibration view;
+    std::shared_ptr<orvo::MeasurementData> data;
+};
+
+TEST_F(WorkbenchTest, StartsWithEmptyResultsAndTheDocumentedInputs) {
+    orvo::UCCalibration fresh;
+    EXPECT_EQ(fresh.findChild<QComboBox*>("ComboMeasurement")->currentText(), "Cons");
+    EXPECT_EQ(fresh.findChild<QComboBox*>("ComboMeasurement")->count(), 4);
+    EXPECT_EQ(fresh.findChild<QComboBox*>("ComboVariables")->currentText(), "1");
+    EXPECT_EQ(fresh.findChild<QLineEdit*>("TextStartpoint")->text(), "1");
+    EXPECT_EQ(fresh.findChild<QLineEdit*>("TextEndpoint")->text(), "1");
+    EXPECT_EQ(fresh.findChild<QPushButton*>("CommandDelete")->text(), "Disable point");
+    EXPECT_EQ(fresh.findChild<QTreeWidget*>("ListView1")->topLevelItemCount(), 21);
+    EXPECT_EQ(fresh.findChild<orvo::XYChart*>("Pesgo1")->xAxisTitle(), "Laboratory measurement");
+    EXPECT_FALSE(fresh.getCurrentFormula());
+    EXPECT_EQ(child<QLineEdit>("TextEndpoint")->text(), "12") << "SetMeasurementData";
+    EXPECT_TRUE(looksReset());
+}
+
+TEST_F(WorkbenchTest, CalculateListsCandidatesBestFirstAndChartsTheFirst) {
+    click("CommandCalculate");
+    ASSERT_EQ(formulas()->count(), 10);
+    EXPECT_EQ(formulas()->itemText(0), "2 * DLed  + 1 / correlation : 1");
+    double previous = 2;
+    for (int i = 0; i < formulas()->count(); ++i) {
+        const double correlation = formulas()->itemText(i).section(':', -1).trimmed().toDouble();
+        EXPECT_LE(correlation, previous) << i;
+        previous = correlation;
+    }
+    EXPECT_TRUE(chart()->isVisible());
+    EXPECT_EQ(chart()->pointCount(0), 12);
+    EXPECT_EQ(chart()->pointColor(0, 3), QColor(0, 0, 255));
+    EXPECT_EQ(chart()->pointCount(1), 2);
+    EXPECT_EQ(chart()->seriesColor(1), QColor(255, 0, 0));
+    EXPECT_EQ(child<QLineEdit>("TextCorr")->text(), "1");
+    EXPECT_EQ(detail("Num."), "1");
+    EXPECT_EQ(detail("Lab.Cons."), "3");
+    EXPECT_TRUE(child<QPushButton>("CommandNext")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>("CommandPrevious")->isEnabled());
+    const auto formula = view.getCurrentFormula();
+    ASSERT_TRUE(formula);
+    EXPECT_EQ(formula->a1, 2.0f);
+    EXPECT_EQ(formula->Grade, 1);
+
+    formulas()->setCurrentIndex(3);
+    EXPECT_EQ(child<QLineEdit>("TextCorr")->text(),
+              formulas()->itemText(3).section(": ", -1));
+}
+
+TEST_F(WorkbenchTest, NextAndPreviousStepTheVariableCountWithinTheirLimits) {
+    setVariables(4);
+    click("CommandCalculate");
+    click("CommandNext");
+    EXPECT_EQ(child<QComboBox>("ComboVariables")->currentText(), "5");
+    EXPECT_GT(formulas()->count(), 0);
+    EXPECT_TRUE(chart()->isVisible());
+    EXPECT_FALSE(child<QPushButton>("CommandNext")->isEnabled());
+    EXPECT_TRUE(child<QPushButton>("CommandPrevious")->isEnabled());
+    for (int count = 4; count >= 1; --count) {
+        click("CommandPrevious");
+        EXPECT_EQ(child<QComboBox>("ComboVariables")->currentText(), QString::number(count));
+    }
+    EXPECT_FALSE(child<QPushButton>("CommandPrevious")->isEnabled());
+    EXPECT_TRUE(child<QPushButton>("CommandNext")->isEnabled());
+    EXPECT_TRUE(host.errorMessages.isEmpty());
+}
+
+TEST_F(WorkbenchTest, CommandsReportIllegalRangesAndTooFewPoints) {
+    child<QLineEdit>("TextStartpoint")->setText("0");
+    click("CommandCalculate");
+    child<QLineEdit>("TextStartpoint")->setText("9");
+    click("CommandCalculate");
+    EXPECT_EQ(host.errorMessages, QStringList({"illegalValues"}));
+    ASSERT_EQ(formulas()->count(), 10) << "four points are enough for one variable";
+
+    setVariables(4);
+    click("CommandCalculate");
+    EXPECT_EQ(host.errorMessages.last(), "noLabValues");
+    EXPECT_TRUE(looksReset()) << "a stopped run leaves the reset view";
+}
+
+TEST_F(WorkbenchTest, DisablingAPointFromTheChartTurnsItBlackAndLeavesItOutOfTheNextRun) {
+    click("CommandCalculate");
+    clickChartPoint(5);
+    EXPECT_EQ(chart()->pointCursor().point, 5);
+    EXPECT_EQ(detail("Num."), "6");
+    QPushButton* toggle = child<QPushButton>("CommandDelete");
+    EXPECT_TRUE(toggle->isEnabled());
+    EXPECT_EQ(toggle->text(), "disablePoint");
+
+    click("CommandDelete");
+    EXPECT_EQ(chart()->pointColor(0, 5), QColor(0, 0, 0));
+    EXPECT_EQ(toggle->text(), "enablePoint");
+    EXPECT_FALSE(data->getMeasurementPoints(5)->enabled);
+
+    click("CommandCalculate");
+    EXPECT_EQ(chart()->pointCount(0), 11);
+    EXPECT_EQ(view.plottedPoints()[5], 6);
+    clickChartPoint(5);
+    EXPECT_EQ(detail("Num."), "7");
+}
+
+TEST_F(WorkbenchTest, ReenablingRestoresBlueAndTheCaption) {
+    click("CommandCalculate");
+    clickChartPoint(2);
+    click("CommandDelete");
+    click("CommandDelete");
+    EXPECT_EQ(chart()->pointColor(0, 2), QColor(0, 0, 255));
+    EXPECT_EQ(child<QPushButton>("CommandDelete")->text(), "disablePoint");
+    EXPECT_TRUE(data->getMeasurementPoints(2)->enabled);
+}
+
+TEST_F(WorkbenchTest, EveryInputChangeResetsTheResults) {
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"measurement", [&] { emit child<QComboBox>("ComboMeasurement")->activated(0); }},
+        {"variables", [&] { setVariables(1); }},
+        {"grade box", [&] { QTest::mouseClick(child<QCheckBox>("CheckGrade2"), Qt::LeftButton); }},
+        {"start text", [&] { QTest::keyClicks(child<QLineEdit>("TextStartpoint"), "0"); }},
+        {"end text", [&] { child<QLineEdit>("TextEndpoint")->setText("11"); }},
+        {"data set", [&] { view.SetMeasurementData(data); }},
+    };
+    for (const auto& [what, change] : changes) {
+        child<QLineEdit>("TextStartpoint")->setText("1");
+        child<QLineEdit>("TextEndpoint")->setText("12");
+        click("CommandCalculate");
+        ASSERT_TRUE(view.calculation().resultsValid()) << what;
+        change();
+        EXPECT_TRUE(looksReset()) << what;
+        EXPECT_EQ(child<QPushButton>("CommandDelete")->text(), "Disable point") << what;
+    }
+}
+
+TEST_F(WorkbenchTest, CalculateIsOffWhileNoGradeIsChecked) {
+    QTest::mouseClick(child<QCheckBox>("CheckGrade1"), Qt::LeftButton);
+    EXPECT_FALSE(child<QPushButton>("CommandCalculate")->isEnabled());
+    QTest::mouseClick(child<QCheckBox>("CheckGrade2"), Qt::LeftButton);
+    EXPECT_TRUE(child<QPushButton>("CommandCalculate")->isEnabled());
+}
+
+TEST_F(WorkbenchTest, PointColoursFollowTheSharedSetOnlyWhileResultsAreCurrent) {
+    click("CommandCalculate");
+    data->getMeasurementPoints(0)->enabled = false;
+    view.updatePointColors();
+    EXPECT_EQ(chart()->pointColor(0, 0), QColor(0, 0, 0));
+    EXPECT_EQ(chart()->pointCount(0), 12);
+
+    view.resetResults();
+    data->getMeasurementPoints(0)->enabled = true;
+    view.updatePointColors();
+    EXPECT_EQ(chart()->pointColor(0, 0), QColor(0, 0, 0));
+}
+
+TEST_F(WorkbenchTest, CursorStaysWithinThePlottedPointsAfterARedraw) {
+    click("CommandCalculate");
+    clickChartPoint(11);
+    child<QLineEdit>("TextEndpoint")->setText("6");
+    click("CommandCalculate");
+    EXPECT_LT(chart()->pointCursor().point, 6);
+    EXPECT_FALSE(detail("Num.").isEmpty());
+}
+
+TEST_F(WorkbenchTest, TranslateCaptionsThroughTheHost) {
+    host.translations = {{"grade", "Sorte"}, {"labRes", "Labor Res "}, {"date", "Datum"}};
+    view.translate();
+    EXPECT_EQ(child<QCheckBox>("CheckGrade1")->text(), "Sorte1");
+    EXPECT_EQ(child<QCheckBox>("CheckGrade2")->text(), "Sorte2");
+    auto* list = child<QTreeWidget>("ListView1");
+    EXPECT_EQ(list->topLevelItem(1)->text(0), "Datum");
+    EXPECT_EQ(list->topLevelItem(17)->text(0), "Labor Res 1");
+    EXPECT_EQ(list->topLevelItem(3)->text(0), "DLed");
+    EXPECT_EQ(chart()->yAxisTitle(), "estimatedValue");
+}
+
+TEST_F(WorkbenchTest, ResultsButtonShowsOneSharedTableWithTheLastBlock) {
+    QWidget* first = nullptr;
+    prompts.onModal = [&](QWidget& window) {
+        if (!first)
+            first = &window;
+        EXPECT_EQ(&window, first);
+        EXPECT_EQ(window.windowTitle(), "calculationResultTable");
+        return 0;
+    };
+    click("CommandResult");
+    click("CommandCalculate");
+    click("CommandResult");
+    EXPECT_EQ(prompts.modalRuns, 2);
+}
+
+} // namespace
