@@ -1,0 +1,62 @@
+#include "views/controls/ChartMath.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <ostream>
+
+namespace {
+
+using orvo::AxisRange;
+using orvo::ChartPointRef;
+
+struct RangeCase {
+    const char* name;
+    QList<double> values;
+    AxisRange expected;
+};
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const RangeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class PaddedAxisRange : public testing::TestWithParam<RangeCase> {};
+
+TEST_P(PaddedAxisRange, ShowsEveryFiniteValueWithRoomAround) {
+    const AxisRange range = orvo::paddedAxisRange(GetParam().values, 0.05);
+    EXPECT_DOUBLE_EQ(range.min, GetParam().expected.min);
+    EXPECT_DOUBLE_EQ(range.max, GetParam().expected.max);
+}
+
+constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+constexpr double inf = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, PaddedAxisRange,
+    testing::Values(RangeCase{"NoValues", {}, {0.0, 1.0}},
+                    RangeCase{"OnlyNonFiniteValues", {nan, inf, -inf}, {0.0, 1.0}},
+                    RangeCase{"SpanPaddedOnBothSides", {10.0, 0.0, 4.0}, {-0.5, 10.5}},
+                    RangeCase{"NonFiniteValuesIgnored", {nan, 2.0, inf, 4.0}, {1.9, 4.1}},
+                    RangeCase{"SingleValueGetsRoom", {-20.0, -20.0}, {-21.0, -19.0}},
+                    RangeCase{"SingleZeroGetsUnitRoom", {0.0}, {-1.0, 1.0}}),
+    [](const testing::TestParamInfo<RangeCase>& info) { return std::string(info.param.name); });
+
+TEST(NearestPoint, PicksTheNearestPointWithinTheRadiusMeasuredInPixels) {
+    // 10 pixels per x unit, 1 pixel per y unit: y differences count little.
+    const std::vector<QList<QPointF>> series{{{0.0, 0.0}, {1.0, 0.0}}, {{0.2, 30.0}}};
+    const QSizeF scale(10.0, 1.0);
+
+    EXPECT_EQ(orvo::nearestPoint(series, {0.9, 3.0}, scale, 6.0), (ChartPointRef{0, 1}));
+    EXPECT_EQ(orvo::nearestPoint(series, {0.2, 27.0}, scale, 6.0), (ChartPointRef{1, 0}));
+    EXPECT_FALSE(orvo::nearestPoint(series, {0.5, 0.0}, scale, 4.9).has_value());
+    EXPECT_FALSE(orvo::nearestPoint(series, {0.0, 7.0}, scale, 6.0).has_value());
+    EXPECT_FALSE(orvo::nearestPoint({}, {0.0, 0.0}, scale, 6.0).has_value());
+}
+
+TEST(NearestPoint, TiesGoToTheLowerSeriesThenTheLowerIndex) {
+    const std::vector<QList<QPointF>> series{{{2.0, 2.0}, {1.0, 1.0}, {1.0, 1.0}}, {{1.0, 1.0}}};
+    EXPECT_EQ(orvo::nearestPoint(series, {1.0, 1.0}, {1.0, 1.0}, 6.0), (ChartPointRef{0, 1}));
+}
+
+} // namespace
