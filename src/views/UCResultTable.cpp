@@ -11,7 +11,7 @@ namespace orvo {
 
 namespace {
 
-// Grid units of the column width: pixels at 96 DPI.
+// In grid width units (see gridWidthScale).
 constexpr int columnWidth = 60;
 constexpr int gridLeftTwips = 120;
 constexpr int gridTopTwips = 120;
@@ -50,6 +50,8 @@ void UCResultTable::SetResultData(const ResultBlock& table) {
             m_grid->setItem(row + 1, column, makeReadOnlyItem(resultCellValue(value)));
         }
     }
+    // No cell looks chosen: the table is for reading.
+    m_grid->setCurrentCell(-1, -1);
 }
 
 QSize UCResultTable::sizeHint() const {

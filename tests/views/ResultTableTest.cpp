@@ -3,6 +3,7 @@
 #include "FakeHost.h"
 #include "LocaleScope.h"
 #include "host/TranslationKeys.h"
+#include "views/controls/GridSetup.h"
 #include "views/controls/Twips.h"
 
 #include <QHeaderView>
@@ -52,7 +53,7 @@ TEST(UCResultTable, ShowsAGreyUntranslatedCaptionRowOverSeventeenResultRows) {
     for (int column = 0; column < 20; ++column) {
         EXPECT_EQ(grid.item(0, column)->text().toStdString(), expected[column].toStdString());
         EXPECT_EQ(grid.item(0, column)->background().color(), QColor(224, 224, 224));
-        EXPECT_EQ(grid.columnWidth(column), qRound(60 * grid.logicalDpiX() / 96.0));
+        EXPECT_EQ(grid.columnWidth(column), qRound(60 * orvo::gridWidthScale(grid)));
     }
     EXPECT_FALSE(grid.horizontalHeader()->isVisibleTo(&grid));
     EXPECT_EQ(shownText(grid, 17, 19).toStdString(), "0");

@@ -25,6 +25,28 @@ AxisRange paddedAxisRange(const QList<double>& values, double paddingFraction) {
     return {low - room, high + room};
 }
 
+AxisTicks niceTicks(const AxisRange& range) {
+    constexpr double parts = 6.0;
+    const double span = range.max - range.min;
+    if (!std::isfinite(span) || span <= 0.0)
+        return {};
+    const double raw = span / parts;
+    const double exponent = std::floor(std::log10(raw));
+    const double magnitude = std::pow(10.0, exponent);
+    const double residual = raw / magnitude;
+    // Nearest of 1, 2, 5 and 10 on a logarithmic scale.
+    double step = 10.0;
+    if (residual < std::sqrt(2.0))
+        step = 1.0;
+    else if (residual < std::sqrt(10.0))
+        step = 2.0;
+    else if (residual < std::sqrt(50.0))
+        step = 5.0;
+    const double interval = step * magnitude;
+    const int decimals = std::max(0, -static_cast<int>(std::floor(std::log10(interval) + 1e-9)));
+    return {interval, decimals};
+}
+
 std::optional<ChartPointRef> nearestPoint(const std::vector<QList<QPointF>>& series,
                                           QPointF clickValue, QSizeF pixelsPerUnit,
                                           double radiusPixels) {

@@ -10,11 +10,16 @@
 namespace orvo {
 
 namespace {
-constexpr double referenceDpi = 96.0;
+// Width of a digit in the small dialog font that grid widths were chosen for.
+constexpr double referenceDigitWidth = 6.0;
 } // namespace
 
 QColor gridCaptionColor() {
     return QColor(224, 224, 224);
+}
+
+double gridWidthScale(const QWidget& grid) {
+    return grid.fontMetrics().horizontalAdvance(QLatin1Char('0')) / referenceDigitWidth;
 }
 
 void setUpGrid(QTableWidget& grid, int rows, const QList<int>& columnWidths) {
@@ -25,7 +30,7 @@ void setUpGrid(QTableWidget& grid, int rows, const QList<int>& columnWidths) {
         grid.setItemDelegate(new FloatDisplayDelegate(&grid));
     grid.setRowCount(rows);
     grid.setColumnCount(static_cast<int>(columnWidths.size()));
-    const double scale = grid.logicalDpiX() / referenceDpi;
+    const double scale = gridWidthScale(grid);
     for (int c = 0; c < columnWidths.size(); ++c)
         grid.setColumnWidth(c, qRound(columnWidths[c] * scale));
 }

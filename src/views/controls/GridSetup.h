@@ -9,6 +9,7 @@
 
 class QTableWidget;
 class QTableWidgetItem;
+class QWidget;
 
 namespace orvo {
 
@@ -19,9 +20,14 @@ namespace orvo {
 // Light grey of caption rows and fixed columns.
 ORVO_VIEWS_EXPORT QColor gridCaptionColor();
 
+// Pixels per grid width unit. Widths are given as pixels for a font whose
+// digits are 6 pixels wide and grow with the grid's font, so that a column
+// keeps room for as many digits on any screen and in any font.
+ORVO_VIEWS_EXPORT double gridWidthScale(const QWidget& grid);
+
 // Hides Qt's own headers, sets the row count and one column per entry of
-// columnWidths, and shows float values by FloatDisplayDelegate. Widths are in
-// pixels at 96 DPI and grow with the grid's logical DPI.
+// columnWidths (grid width units), and shows float values by
+// FloatDisplayDelegate.
 ORVO_VIEWS_EXPORT void setUpGrid(QTableWidget& grid, int rows, const QList<int>& columnWidths);
 
 // A cell that can be selected but not edited, showing display.

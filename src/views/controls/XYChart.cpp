@@ -19,6 +19,8 @@ namespace {
 
 constexpr double axisPaddingFraction = 0.05;
 constexpr qreal markerSize = 9.0;
+// Smaller on lines, whose pen already draws an outline around each marker.
+constexpr qreal lineMarkerSize = 7.0;
 constexpr qreal lineWidth = 2.0;
 constexpr qreal cursorRingSize = 19.0;
 constexpr qreal cursorRingWidth = 2.5;
@@ -42,11 +44,19 @@ QXYSeries* createSeries(XYChart::SeriesStyle style) {
     case XYChart::SeriesStyle::LineWithMarkers: {
         auto* line = new QLineSeries;
         line->setPointsVisible(true);
-        line->setMarkerSize(markerSize);
+        line->setMarkerSize(lineMarkerSize);
         return line;
     }
     }
     throw CalibrationError(ErrorNumber::InvalidArgument, QStringLiteral("Unknown series style"));
+}
+
+void fitAxis(QValueAxis& axis, const AxisRange& range) {
+    const AxisTicks ticks = niceTicks(range);
+    axis.setRange(range.min, range.max);
+    axis.setTickAnchor(0.0);
+    axis.setTickInterval(ticks.interval);
+    axis.setLabelFormat(QStringLiteral("%.%1f").arg(ticks.decimals));
 }
 
 } // namespace
@@ -58,6 +68,8 @@ XYChart::XYChart(QWidget* parent)
     m_chart->setBackgroundRoundness(0);
     m_chart->setMargins(QMargins(4, 4, 4, 4));
     m_chart->setLocalizeNumbers(true);
+    m_xAxis->setTickType(QValueAxis::TicksDynamic);
+    m_yAxis->setTickType(QValueAxis::TicksDynamic);
     m_chart->addAxis(m_xAxis, Qt::AlignBottom);
     m_chart->addAxis(m_yAxis, Qt::AlignLeft);
     m_view->setRenderHint(QPainter::Antialiasing);
@@ -206,10 +218,8 @@ void XYChart::redraw() {
     }
     const AxisRange x = paddedAxisRange(xs, axisPaddingFraction);
     const AxisRange y = paddedAxisRange(ys, axisPaddingFraction);
-    m_xAxis->setRange(x.min, x.max);
-    m_yAxis->setRange(y.min, y.max);
-    m_xAxis->applyNiceNumbers();
-    m_yAxis->applyNiceNumbers();
+    fitAxis(*m_xAxis, x);
+    fitAxis(*m_yAxis, y);
     setCursor(m_cursor.series, m_cursor.point);
 }
 

@@ -27,7 +27,7 @@ TEST(GridSetup, CaptionsAreAGreyReadOnlyFirstRowAndQtHeadersAreHidden) {
     EXPECT_EQ(grid.columnCount(), 2);
     EXPECT_FALSE(grid.horizontalHeader()->isVisibleTo(&grid));
     EXPECT_FALSE(grid.verticalHeader()->isVisibleTo(&grid));
-    EXPECT_EQ(grid.columnWidth(1), qRound(130 * grid.logicalDpiX() / 96.0));
+    EXPECT_EQ(grid.columnWidth(1), qRound(130 * orvo::gridWidthScale(grid)));
     ASSERT_NE(grid.item(0, 1), nullptr);
     EXPECT_EQ(grid.item(0, 1)->text(), "Date");
     EXPECT_EQ(grid.item(0, 1)->background().color(), QColor(224, 224, 224));
