@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 TEST(ResultCellValue, TinyValuesReadAsZeroAndOthersAreCutAfterFiveDecimals) {
@@ -15,6 +17,11 @@ TEST(ResultCellValue, TinyValuesReadAsZeroAndOthersAreCutAfterFiveDecimals) {
                           // The float's exact value is cut: 0.7f lies just below 0.7.
                           Case{0.7f, 0.69999f}, Case{-0.7f, -0.69999f}})
         EXPECT_EQ(orvo::resultCellValue(c.input), c.shown) << c.input;
+}
+
+TEST(ResultCellValue, SmallNegativeValuesGivePlainZero) {
+    EXPECT_FALSE(std::signbit(orvo::resultCellValue(-0.0000011f)));
+    EXPECT_FALSE(std::signbit(orvo::resultCellValue(-0.0000001f)));
 }
 
 } // namespace
