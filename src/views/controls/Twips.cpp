@@ -1,0 +1,24 @@
+#include "views/controls/Twips.h"
+
+#include <QPaintDevice>
+#include <QtMath>
+
+namespace orvo {
+
+int twipsToPixelsX(const QPaintDevice& device, int twips) {
+    return qRound(static_cast<double>(twips) * device.logicalDpiX() / twipsPerInch);
+}
+
+int twipsToPixelsY(const QPaintDevice& device, int twips) {
+    return qRound(static_cast<double>(twips) * device.logicalDpiY() / twipsPerInch);
+}
+
+int pixelsToTwipsX(const QPaintDevice& device, int pixels) {
+    return qRound(static_cast<double>(pixels) * twipsPerInch / device.logicalDpiX());
+}
+
+int pixelsToTwipsY(const QPaintDevice& device, int pixels) {
+    return qRound(static_cast<double>(pixels) * twipsPerInch / device.logicalDpiY());
+}
+
+} // namespace orvo

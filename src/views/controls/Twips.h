@@ -1,0 +1,19 @@
+#pragma once
+
+#include "orvo/views_export.h"
+
+class QPaintDevice;
+
+namespace orvo {
+
+// Layout sizes of the views are written in twips, 1/1440 inch; these turn
+// them into pixels of a widget (and back) through its logical DPI, so the
+// layout keeps its proportions to the fonts on any screen.
+inline constexpr int twipsPerInch = 1440;
+
+ORVO_VIEWS_EXPORT int twipsToPixelsX(const QPaintDevice& device, int twips);
+ORVO_VIEWS_EXPORT int twipsToPixelsY(const QPaintDevice& device, int twips);
+ORVO_VIEWS_EXPORT int pixelsToTwipsX(const QPaintDevice& device, int pixels);
+ORVO_VIEWS_EXPORT int pixelsToTwipsY(const QPaintDevice& device, int pixels);
+
+} // namespace orvo

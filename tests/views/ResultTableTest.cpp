@@ -1,0 +1,122 @@
+#include "views/ResultTable.h"
+
+#include "FakeHost.h"
+#include "LocaleScope.h"
+#include "host/TranslationKeys.h"
+#include "views/controls/GridSetup.h"
+#include "views/controls/Twips.h"
+
+#include <QHeaderView>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using orvo::UCResultTable;
+
+const QTableWidget& gridOf(const QWidget& table) {
+    return *table.findChild<QTableWidget*>(QStringLiteral("scgResult"));
+}
+
+// The text a person sees in result row `row`, result column `column`.
+std::string shown(const QWidget& table, int row, int column) {
+    const QTableWidget& grid = gridOf(table);
+    const auto* delegate = qobject_cast<const QStyledItemDelegate*>(grid.itemDelegate());
+    const QTableWidgetItem* item = grid.item(row + 1, column);
+    if (!delegate || !item)
+        return "<missing>";
+    return delegate->displayText(item->data(Qt::DisplayRole), grid.locale()).toStdString();
+}
+
+float& cell(UCResultTable::ResultBlock& block, int row, int column) {
+    return block[static_cast<std::size_t>(row * UCResultTable::resultColumns + column)];
+}
+
+TEST(UCResultTable, ShowsAGreyUntranslatedReadOnlyCaptionRowOverSeventeenResultRows) {
+    UCResultTable table;
+    const QTableWidget& grid = gridOf(table);
+
+    ASSERT_EQ(grid.rowCount(), 18);
+    ASSERT_EQ(grid.columnCount(), 20);
+    const QStringList expected{"A1",      "A2",          "A3",      "A4",      "A5",
+                               "B",       "Correlation", "St.Err.", "tTot",    "tA1",
+                               "tA2",     "tA3",         "tA4",     "tA5",     "tB",
+                               "Signal1", "Signal2",     "Signal3", "Signal4", "Signal5"};
+    for (int column = 0; column < 20; ++column) {
+        EXPECT_EQ(grid.item(0, column)->text().toStdString(), expected[column].toStdString());
+        EXPECT_EQ(grid.item(0, column)->background().color(), QColor(224, 224, 224));
+        EXPECT_FALSE(grid.item(0, column)->flags() & Qt::ItemIsEditable);
+        EXPECT_EQ(grid.columnWidth(column), qRound(60 * orvo::gridWidthScale(grid)));
+    }
+    EXPECT_FALSE(grid.horizontalHeader()->isVisibleTo(&grid));
+    EXPECT_FALSE(grid.item(17, 19)->flags() & Qt::ItemIsEditable);
+}
+
+TEST(UCResultTable, ShowsTinyValuesAsZeroAndCutsTheRestAfterFiveDecimalsOnEveryRefill) {
+    UCResultTable table;
+    UCResultTable::ResultBlock block{};
+    block.fill(2.5f);
+    cell(block, 0, 0) = 0.0000005f;
+    cell(block, 0, 1) = 1.234567f;
+    cell(block, 16, 19) = -1.234567f;
+    cell(block, 5, 8) = 123.456789f;
+    cell(block, 5, 9) = -2.0e-5f;
+    table.SetResultData(block);
+
+    EXPECT_EQ(shown(table, 0, 0), "0");
+    EXPECT_EQ(shown(table, 0, 1), "1.23456");
+    EXPECT_EQ(shown(table, 16, 19), "-1.23456");
+    EXPECT_EQ(shown(table, 5, 8), "123.45678");
+    EXPECT_EQ(shown(table, 5, 9), "-1e-05");
+    EXPECT_EQ(shown(table, 9, 9), "2.5");
+
+    table.SetResultData({});
+    EXPECT_EQ(shown(table, 0, 1), "0");
+    EXPECT_EQ(shown(table, 9, 9), "0");
+}
+
+TEST(UCResultTable, UsesTheUsersDecimalSeparatorWithoutGrouping) {
+    const orvo::test::LocaleScope comma(orvo::test::commaLocale());
+    UCResultTable table;
+    UCResultTable::ResultBlock block{};
+    cell(block, 0, 0) = -1234.567f;
+    table.SetResultData(block);
+    EXPECT_EQ(shown(table, 0, 0), "-1234,567");
+}
+
+TEST(UCResultTable, GridFollowsTheSizeOnlyAboveTheMinimum) {
+    UCResultTable table;
+    table.show();
+    const QTableWidget& grid = gridOf(table);
+    const QRect before = grid.geometry();
+
+    table.resize(orvo::twipsToPixelsX(table, 4000), orvo::twipsToPixelsY(table, 2000));
+    EXPECT_EQ(grid.geometry(), before);
+
+    table.resize(900, 500);
+    EXPECT_EQ(grid.x(), orvo::twipsToPixelsX(table, 120));
+    EXPECT_EQ(grid.width(), 900 - orvo::twipsToPixelsX(table, 360));
+    EXPECT_EQ(grid.height(), 500 - grid.y() - orvo::twipsToPixelsY(table, 440));
+}
+
+TEST(ResultTable, ForwardsTheBlockAndTakesItsTitleFromTheHost) {
+    orvo::test::FakeHost host;
+    host.translations.insert(QString::fromLatin1(orvo::key::calculationResultTable),
+                             QStringLiteral("Ergebnistabelle"));
+    orvo::ResultTable window;
+    UCResultTable::ResultBlock block{};
+    cell(block, 0, 6) = 0.875f;
+
+    window.SetResultData(block);
+    window.translate(host);
+
+    EXPECT_EQ(window.windowTitle().toStdString(), "Ergebnistabelle");
+    EXPECT_EQ(host.calls, QStringList{"getTranslation(calculationResultTable)"});
+    auto* table = window.findChild<UCResultTable*>(QStringLiteral("UCResultTable1"));
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(shown(*table, 0, 6), "0.875");
+}
+
+} // namespace

@@ -1,0 +1,151 @@
+#include "views/controls/XYChart.h"
+
+#include "model/CalibrationError.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using orvo::ChartPointRef;
+using orvo::XYChart;
+
+const QColor blue(0, 0, 255);
+const QColor red(255, 0, 0);
+const QColor black(0, 0, 0);
+
+class XYChartTest : public testing::Test {
+protected:
+    void SetUp() override {
+        m_chart.resize(640, 480);
+        m_chart.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_chart));
+        m_markers = m_chart.addSeries(XYChart::SeriesStyle::Markers, blue);
+        m_line = m_chart.addSeries(XYChart::SeriesStyle::Line, red);
+        m_chart.setPoints(m_markers, {{1.0, 1.2}, {2.0, 1.8}, {3.0, 3.1}, {4.0, 3.9}});
+        m_chart.setPoints(m_line, {{0.8, 0.8}, {4.2, 4.2}});
+        m_chart.redraw();
+    }
+
+    void click(QPoint pixel, Qt::MouseButton button = Qt::LeftButton,
+               Qt::KeyboardModifiers modifiers = {}) {
+        QTest::mouseClick(m_chart.clickTarget(), button, modifiers, pixel);
+    }
+
+    XYChart m_chart;
+    int m_markers = -1;
+    int m_line = -1;
+};
+
+TEST_F(XYChartTest, ClickOnAMarkerMovesTheCursorThereAndReportsItOnce) {
+    m_chart.setPointSelectionEnabled(true);
+    QSignalSpy moved(&m_chart, &XYChart::cursorMoved);
+
+    click(m_chart.mapToPixel(m_chart.point(m_markers, 2)) + QPoint(3, -2));
+
+    ASSERT_EQ(moved.count(), 1);
+    EXPECT_EQ(moved.at(0).at(0).toInt(), m_markers);
+    EXPECT_EQ(moved.at(0).at(1).toInt(), 2);
+    EXPECT_EQ(m_chart.pointCursor(), (ChartPointRef{m_markers, 2}));
+    EXPECT_TRUE(m_chart.hasCursorPoint());
+}
+
+TEST_F(XYChartTest, ClicksAwayFromEveryPointOrWithSelectionOffLeaveTheCursor) {
+    QSignalSpy moved(&m_chart, &XYChart::cursorMoved);
+
+    m_chart.setPointSelectionEnabled(true);
+    click(m_chart.mapToPixel({3.8, 1.2}));
+    click(m_chart.mapToPixel(m_chart.point(m_markers, 1)), Qt::RightButton);
+    m_chart.setPointSelectionEnabled(false);
+    click(m_chart.mapToPixel(m_chart.point(m_markers, 1)));
+
+    EXPECT_EQ(moved.count(), 0);
+    EXPECT_EQ(m_chart.pointCursor(), (ChartPointRef{0, 0}));
+}
+
+TEST_F(XYChartTest, MouseSignalCarriesTheValueButtonAndModifiers) {
+    QSignalSpy clicked(&m_chart, &XYChart::mouseClicked);
+
+    click(m_chart.mapToPixel({2.5, 2.0}), Qt::RightButton, Qt::ShiftModifier);
+
+    ASSERT_EQ(clicked.count(), 1);
+    const QPointF value = clicked.at(0).at(0).toPointF();
+    // Within a pixel of the value clicked.
+    EXPECT_NEAR(value.x(), 2.5, 0.02);
+    EXPECT_NEAR(value.y(), 2.0, 0.02);
+    EXPECT_EQ(clicked.at(0).at(1).value<Qt::MouseButton>(), Qt::RightButton);
+    EXPECT_EQ(clicked.at(0).at(2).value<Qt::KeyboardModifiers>(), Qt::ShiftModifier);
+}
+
+TEST_F(XYChartTest, PixelsAndValuesMapBothWays) {
+    for (const QPointF value : {QPointF(1.0, 1.2), QPointF(4.2, 4.2), QPointF(2.5, 0.9)}) {
+        const QPoint pixel = m_chart.mapToPixel(value);
+        EXPECT_TRUE(m_chart.clickTarget()->rect().contains(pixel));
+        EXPECT_EQ(m_chart.mapToPixel(m_chart.mapToValue(pixel)), pixel);
+    }
+    EXPECT_GT(m_chart.mapToPixel({1.0, 1.0}).y(), m_chart.mapToPixel({2.0, 2.0}).y());
+}
+
+TEST_F(XYChartTest, PointColoursAreReadBackAndFallBackToTheSeriesColour) {
+    m_chart.setPointColor(m_markers, 1, black);
+
+    EXPECT_EQ(m_chart.pointColor(m_markers, 1), black);
+    EXPECT_EQ(m_chart.pointColor(m_markers, 0), blue);
+    EXPECT_EQ(m_chart.pointColor(m_line, 1), red);
+
+    m_chart.setPoints(m_markers, {{1.0, 1.0}, {2.0, 2.0}});
+    EXPECT_EQ(m_chart.pointColor(m_markers, 1), blue);
+}
+
+TEST_F(XYChartTest, AxesFitAllPointsAndRangeLinesWithPadding) {
+    m_chart.addRangeLine({5.5, -2.0, 4.0, black});
+    m_chart.redraw();
+
+    EXPECT_LT(m_chart.xRange().min, 0.8);
+    EXPECT_GT(m_chart.xRange().max, 5.5);
+    EXPECT_LT(m_chart.yRange().min, -2.0);
+    EXPECT_GT(m_chart.yRange().max, 4.2);
+}
+
+TEST_F(XYChartTest, SetPointAppendsAtTheEndAndRefusesGaps) {
+    m_chart.setPoint(m_line, 2, {5.0, 5.0});
+    m_chart.setPoint(m_line, 0, {0.0, 0.5});
+
+    EXPECT_EQ(m_chart.pointCount(m_line), 3);
+    EXPECT_EQ(m_chart.point(m_line, 0), QPointF(0.0, 0.5));
+    EXPECT_THROW(m_chart.setPoint(m_line, 4, {}), orvo::CalibrationError);
+    EXPECT_THROW(m_chart.point(m_line, 3), orvo::CalibrationError);
+    EXPECT_THROW(m_chart.setPointColor(2, 0, blue), orvo::CalibrationError);
+}
+
+TEST_F(XYChartTest, CursorSetByCodeStaysOnExistingPointsWithoutReporting) {
+    QSignalSpy moved(&m_chart, &XYChart::cursorMoved);
+
+    m_chart.setCursor(m_markers, 3);
+    EXPECT_EQ(m_chart.pointCursor(), (ChartPointRef{m_markers, 3}));
+    m_chart.setCursor(7, 9);
+    EXPECT_EQ(m_chart.pointCursor(), (ChartPointRef{m_line, 1}));
+
+    m_chart.setCursor(m_markers, 3);
+    m_chart.setPoints(m_markers, {{1.0, 1.0}, {2.0, 2.0}});
+    EXPECT_FALSE(m_chart.hasCursorPoint());
+    m_chart.redraw();
+    EXPECT_EQ(m_chart.pointCursor(), (ChartPointRef{m_markers, 1}));
+    EXPECT_EQ(moved.count(), 0);
+}
+
+TEST_F(XYChartTest, AClearedChartRedrawsWithSaneAxesAndNoCursorPoint) {
+    m_chart.addRangeLine({2.5, 0.0, 4.0, black});
+    m_chart.clearSeries();
+    m_chart.redraw();
+
+    EXPECT_EQ(m_chart.seriesCount(), 0);
+    EXPECT_TRUE(m_chart.rangeLines().isEmpty());
+    EXPECT_LT(m_chart.xRange().min, m_chart.xRange().max);
+    EXPECT_LT(m_chart.yRange().min, m_chart.yRange().max);
+    EXPECT_FALSE(m_chart.hasCursorPoint());
+}
+
+} // namespace
