@@ -24,6 +24,8 @@ public:
     QString GetFormulaString() const;
     // Reads a parameter file; true when it held a complete, known formula.
     bool ReadFile(const QString& FileName);
+    // ReadFile on text already in memory (the whole file as read).
+    bool readText(const QString& text);
     void SaveFile(const QString& FileName) const;
     // Number of non-zero coefficients among a1..a10.
     int16_t countTerms() const;

@@ -3,6 +3,7 @@
 #include "orvo/core_export.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -29,8 +30,11 @@ public:
     // Appends unless the point is dated before 1970-01-01.
     void AddMeasurementPoint(const PointPtr& mspoint);
     // Replaces the content by the file's points. Undecidable dotted or
-    // dashed dates are asked about through Prompts::instance().
+    // dashed dates are asked about through Prompts::instance(). Errors of a
+    // data line carry its file line number.
     void ReadFile(const QString& FileName);
+    // ReadFile on text already in memory (the whole file as read).
+    void readText(const QString& text);
     void SaveFile(const QString& FileName) const;
     void ClearFile(const QString& FileName) const;
     // Merges samples fetched from the device.
@@ -41,6 +45,9 @@ public:
 
 private:
     static int16_t detectDateLayout(QString& text);
+    // Day-or-month decision for dotted (3) or dashed (6) dates over the data
+    // lines 1..count; may ask the person.
+    static int16_t decideDayOrMonth(const QStringList& lines, qsizetype count, int16_t layout);
     void sortByDate();
 
     std::array<PointPtr, Capacity> m_points;

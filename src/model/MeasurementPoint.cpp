@@ -1,0 +1,199 @@
+#include "model/MeasurementPoint.h"
+
+#include "model/CalibrationError.h"
+#include "model/FieldText.h"
+#include "model/LeadingNumber.h"
+#include "model/LocaleNumber.h"
+#include "model/NumberText.h"
+#include "model/OleDate.h"
+
+#include <QStringList>
+
+#include <array>
+
+namespace orvo {
+
+using fieldtext::partAt;
+using fieldtext::partsOf;
+using fieldtext::trimmedBlanks;
+using fieldtext::withoutTrailingBlanks;
+
+namespace {
+
+using Field = double MeasurementPoint::*;
+
+// Columns 1..31 of a data line, in file order.
+constexpr std::array<Field, 31> valueColumns = {
+    &MeasurementPoint::SIG1,         &MeasurementPoint::SIG2,     &MeasurementPoint::SIG3,
+    &MeasurementPoint::SIG4,         &MeasurementPoint::SIG5,     &MeasurementPoint::SIG6,
+    &MeasurementPoint::SIG7,         &MeasurementPoint::SIG8,     &MeasurementPoint::SIG9,
+    &MeasurementPoint::SIG10,        &MeasurementPoint::SIG11,    &MeasurementPoint::SIG12,
+    &MeasurementPoint::SIG13,        &MeasurementPoint::SIG14,    &MeasurementPoint::pH,
+    &MeasurementPoint::Conductivity, &MeasurementPoint::Charge,   &MeasurementPoint::Floc,
+    &MeasurementPoint::temp,         &MeasurementPoint::Errorper, &MeasurementPoint::SIG15,
+    &MeasurementPoint::ConsMeas,     &MeasurementPoint::AshMeas,  &MeasurementPoint::LabCons,
+    &MeasurementPoint::LabAsh,       &MeasurementPoint::LabRes1,  &MeasurementPoint::LabRes2,
+    &MeasurementPoint::LabRes3,      &MeasurementPoint::LabRes4,  &MeasurementPoint::Grade,
+    &MeasurementPoint::line,
+};
+
+constexpr std::array<Field, 15> signalFields = {
+    &MeasurementPoint::SIG1,  &MeasurementPoint::SIG2,  &MeasurementPoint::SIG3,
+    &MeasurementPoint::SIG4,  &MeasurementPoint::SIG5,  &MeasurementPoint::SIG6,
+    &MeasurementPoint::SIG7,  &MeasurementPoint::SIG8,  &MeasurementPoint::SIG9,
+    &MeasurementPoint::SIG10, &MeasurementPoint::SIG11, &MeasurementPoint::SIG12,
+    &MeasurementPoint::SIG13, &MeasurementPoint::SIG14, &MeasurementPoint::SIG15,
+};
+
+constexpr std::array<Field, 4> labFields = {
+    &MeasurementPoint::LabCons,
+    &MeasurementPoint::LabAsh,
+    &MeasurementPoint::LabRes1,
+    &MeasurementPoint::LabRes2,
+};
+
+constexpr int enabledColumn = 32;
+
+// Where a date layout keeps year, month and day among the parts of the text.
+struct DateOrder {
+    int year;
+    int month;
+    int day;
+};
+
+} // namespace
+
+void MeasurementPoint::ParseString(QString& str) {
+    const int16_t layout = toInt16Strict(str.right(2));
+    str.chop(1);
+    QStringList fields = str.split(QLatin1Char('\t'));
+    const qsizetype highest = fields.size() - 1;
+    if (highest <= 3)
+        return;
+    for (qsizetype i = 1; i < highest; ++i)
+        fields[i].replace(QLatin1Char(','), QLatin1Char('.'));
+
+    MeasurementDate = parseDateText(fields[0], layout);
+    for (std::size_t column = 1; column <= valueColumns.size(); ++column) {
+        if (static_cast<qsizetype>(column) > highest)
+            throw CalibrationError::outOfRange(
+                QStringLiteral("the line has %1 fields, field %2 is missing")
+                    .arg(fields.size())
+                    .arg(column + 1));
+        this->*valueColumns[column - 1] = leadingNumber(fields[static_cast<qsizetype>(column)]);
+    }
+    modified = false;
+    if (highest > enabledColumn - 1) {
+        QString& enabledText = fields[enabledColumn];
+        enabledText = withoutTrailingBlanks(enabledText).toLower();
+        enabled = enabledText == QLatin1String("true");
+    } else {
+        enabled = true;
+    }
+    OldLabCons = LabCons;
+    OldLabAsh = LabAsh;
+    OldLabRes1 = LabRes1;
+    OldLabRes2 = LabRes2;
+    OldLabRes3 = LabRes3;
+    OldLabRes4 = LabRes4;
+}
+
+QString MeasurementPoint::headerLine() {
+    return QStringLiteral("Date\tSIG1\tSIG2\tSIG3\tSIG4\tSIG5\tSIG6\tSIG7\tSIG8\tSIG9\tSIG10\t"
+                          "SIG11\tSIG12\tSIG13\tSIG14\tpH\tConduc\tCharge\tFloc\ttemp\tErr%\t"
+                          "SIG15\tConsMeas\tAshMeas\tLabCons\tLabAsh\tLabRes1\tLabRes2\tLabRes3\t"
+                          "LabRes4\tGrade\tLine\tEnabled");
+}
+
+QString MeasurementPoint::toLine() const {
+    const DateParts date = OleDate::split(MeasurementDate);
+    QString line = QString::number(date.year) + QLatin1Char('-') +
+                   twoDigits(static_cast<int16_t>(date.month)) + QLatin1Char('-') +
+                   twoDigits(static_cast<int16_t>(date.day)) + QLatin1Char(' ') +
+                   twoDigits(static_cast<int16_t>(date.hour)) + QLatin1Char(':') +
+                   twoDigits(static_cast<int16_t>(date.minute)) + QLatin1Char(':') +
+                   twoDigits(static_cast<int16_t>(date.second)) + QLatin1Char('\t');
+    // The C locale always writes a decimal point, whatever the user's locale.
+    const QLocale fileLocale = QLocale::c();
+    for (Field field : valueColumns)
+        line += generalText(this->*field, fileLocale) + QLatin1Char('\t');
+    line += enabled ? QLatin1String("True") : QLatin1String("False");
+    return line;
+}
+
+double MeasurementPoint::signal(int number) const {
+    if (number < 1 || number > static_cast<int>(signalFields.size()))
+        return 0;
+    return this->*signalFields[static_cast<std::size_t>(number - 1)];
+}
+
+double MeasurementPoint::labValue(int measurement) const {
+    if (measurement < 0 || measurement >= static_cast<int>(labFields.size()))
+        return 0;
+    return this->*labFields[static_cast<std::size_t>(measurement)];
+}
+
+double MeasurementPoint::parseDateText(QString& text, int16_t layout) {
+    text = trimmedBlanks(text);
+    QString work = text;
+    DateOrder order{};
+    switch (layout) {
+    case 1:
+        work.replace(QLatin1Char('-'), QLatin1Char('.'));
+        order = {0, 1, 2};
+        break;
+    case 2:
+        order = {2, 1, 0};
+        break;
+    case 3:
+        order = {2, 0, 1};
+        break;
+    case 4:
+        work += QLatin1String(":00");
+        work.replace(QLatin1Char('/'), QLatin1Char('.'))
+            .replace(QLatin1Char('-'), QLatin1Char('.'));
+        order = {2, 0, 1};
+        break;
+    case 5:
+        work.replace(QLatin1Char('/'), QLatin1Char('.'))
+            .replace(QLatin1Char('-'), QLatin1Char('.'));
+        order = {2, 0, 1};
+        break;
+    case 6:
+        work.replace(QLatin1Char('-'), QLatin1Char('.'));
+        order = {2, 1, 0};
+        break;
+    case 7:
+        work.replace(QLatin1Char('-'), QLatin1Char('.'));
+        order = {2, 0, 1};
+        break;
+    default:
+        throw CalibrationError::outOfRange(
+            QStringLiteral("unknown date layout %1 for \"%2\"").arg(layout).arg(text));
+    }
+    work.replace(QLatin1Char(':'), QLatin1Char('.')).replace(QLatin1Char(' '), QLatin1Char('.'));
+    QStringList parts = partsOf(work, QLatin1Char('.'));
+    const QString what = QStringLiteral("date \"%1\"").arg(text);
+
+    if (layout == 5) {
+        const bool afternoon = partAt(parts, 6, what) == QLatin1String("PM");
+        const bool twelve = partAt(parts, 3, what) == QLatin1String("12");
+        if (afternoon && !twelve)
+            parts[3] = generalText(toDoubleStrict(parts[3]) + 12, QLocale());
+        else if (!afternoon && twelve)
+            parts[3] = QStringLiteral("00");
+    }
+    const int year = toInt16Strict(partAt(parts, order.year, what));
+    const int month = toInt16Strict(partAt(parts, order.month, what));
+    const int day = toInt16Strict(partAt(parts, order.day, what));
+    const int hour = toInt16Strict(partAt(parts, 3, what));
+    const int minute = toInt16Strict(partAt(parts, 4, what));
+    const int second = toInt16Strict(partAt(parts, 5, what));
+    return OleDate::fromParts(year, month, day, hour, minute, second);
+}
+
+QString MeasurementPoint::twoDigits(int16_t n) {
+    return n < 10 ? QLatin1Char('0') + QString::number(n) : QString::number(n);
+}
+
+} // namespace orvo
