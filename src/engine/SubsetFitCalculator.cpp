@@ -10,34 +10,6 @@ namespace orvo::engine {
 
 namespace {
 
-constexpr int kMaxBlock = RunRequest::kMaxVariables + 1;
-using Block = Eigen::Matrix<double, Eigen::Dynamic, Eigen::Dynamic, 0, kMaxBlock, kMaxBlock>;
-using Vector = Eigen::Matrix<double, Eigen::Dynamic, 1, 0, kMaxBlock, 1>;
-
-bool hasDependentSignal(const TriangularFactor& factor, int k) {
-    for (int position = 1; position <= k; ++position) {
-        const double distance = std::abs(factor.triangle()(position, position));
-        if (distance <= SubsetFitCalculator::kDependencyTolerance *
-                            factor.signalNorm(factor.signalAt(position)))
-            return true;
-    }
-    return false;
-}
-
-// Slot of the signal at each position 1..k (index 0 unused).
-std::array<size_t, kMaxBlock> slotsByPosition(const TriangularFactor& factor, int k,
-                                              SignalSubset& subset) {
-    for (int position = 1; position <= k; ++position)
-        subset = subset.with(factor.signalAt(position));
-    const std::vector<int> ascending = subset.signals();
-    std::array<size_t, kMaxBlock> slots{};
-    for (int position = 1; position <= k; ++position) {
-        const auto found = std::find(ascending.begin(), ascending.end(), factor.signalAt(position));
-        slots[static_cast<size_t>(position)] = static_cast<size_t>(found - ascending.begin());
-    }
-    return slots;
-}
-
 bool isWritable(double value) {
     return std::abs(value) <= std::numeric_limits<float>::max();
 }
@@ -55,62 +27,95 @@ bool isWritable(const SubsetFit& fit) {
 } // namespace
 
 std::optional<SubsetFit> SubsetFitCalculator::calculate(const TriangularFactor& factor, int k) {
-    const int size = k + 1; // the constant and the k signals
-    const Eigen::Index degreesOfFreedom = factor.sampleCount() - size;
-    if (degreesOfFreedom < 0 || hasDependentSignal(factor, k))
+    if (factor.sampleCount() < k + 1 || hasDependentSignal(factor, k))
         return std::nullopt;
-
-    const Block leading = factor.triangle().topLeftCorner(size, size);
-    const auto lab = factor.triangle().col(TriangularFactor::kLabPosition);
-    const Vector parameters = leading.triangularView<Eigen::Upper>().solve(Vector(lab.head(size)));
-
-    const double explained = lab.segment(1, k).squaredNorm();
-    double residual = lab.tail(TriangularFactor::kSize - size).squaredNorm();
-    double coefficientScale = 0;
-    for (int position = 1; position <= k; ++position)
-        coefficientScale +=
-            std::abs(parameters(position)) * factor.shiftedSignalNorm(factor.signalAt(position));
-    const double exactFitBound =
-        kExactFitTolerance * (std::sqrt(explained + residual) + coefficientScale);
-    const bool exact = degreesOfFreedom == 0 || residual <= exactFitBound * exactFitBound;
-    if (exact)
-        residual = 0;
-
+    const SubsetFitCalculator calculator(factor, k);
     SubsetFit fit;
-    const auto slots = slotsByPosition(factor, k, fit.signals);
-    fit.correlation = explained > 0 ? std::sqrt(explained / (explained + residual)) : 0.0;
-    fit.standardError = exact ? 0.0 : std::sqrt(residual / static_cast<double>(degreesOfFreedom));
-
-    // B of the original data follows from the constant of the mean-shifted fit through the
-    // means; its variance from the same combination of the parameters.
-    Vector constantWeights(size);
-    constantWeights(0) = 1;
-    fit.constant = factor.labMean() + parameters(0);
-    for (int position = 1; position <= k; ++position) {
-        const double mean = factor.signalMean(factor.signalAt(position));
-        constantWeights(position) = -mean;
-        fit.constant -= parameters(position) * mean;
-        fit.coefficients[slots[static_cast<size_t>(position)]] = parameters(position);
-    }
-
-    if (!exact) {
-        // Covariance of the parameters: s^2 (R^T R)^-1 = s^2 R^-1 R^-T.
-        const Block inverse =
-            leading.triangularView<Eigen::Upper>().solve(Block::Identity(size, size));
-        for (int position = 1; position <= k; ++position) {
-            const double error = fit.standardError * inverse.row(position).norm();
-            fit.tCoefficients[slots[static_cast<size_t>(position)]] = parameters(position) / error;
-        }
-        const double constantError =
-            fit.standardError * (inverse.transpose() * constantWeights).norm();
-        fit.tConstant = fit.constant / constantError;
-        fit.tTotal =
-            k == 1 ? std::abs(fit.tCoefficients[0]) : std::sqrt(explained / k) / fit.standardError;
-    }
-
+    calculator.addCoefficients(fit);
+    calculator.addTValues(fit);
     if (!isWritable(fit))
         return std::nullopt;
     return fit;
+}
+
+SubsetFitCalculator::SubsetFitCalculator(const TriangularFactor& factor, int k)
+    : m_factor(factor), m_k(k), m_leading(factor.triangle().topLeftCorner(k + 1, k + 1)) {
+    const auto lab = factor.triangle().col(TriangularFactor::kLabPosition);
+    m_parameters = m_leading.triangularView<Eigen::Upper>().solve(Vector(lab.head(k + 1)));
+    m_explained = lab.segment(1, k).squaredNorm();
+    m_residual = fitsExactly() ? 0.0 : lab.tail(TriangularFactor::kSize - k - 1).squaredNorm();
+
+    SignalSubset subset;
+    for (int position = 1; position <= k; ++position)
+        subset = subset.with(factor.signalAt(position));
+    m_ascendingSignals = subset.signals();
+}
+
+bool SubsetFitCalculator::hasDependentSignal(const TriangularFactor& factor, int k) {
+    for (int position = 1; position <= k; ++position) {
+        const double distance = std::abs(factor.triangle()(position, position));
+        if (distance <= kDependencyTolerance * factor.signalNorm(factor.signalAt(position)))
+            return true;
+    }
+    return false;
+}
+
+bool SubsetFitCalculator::fitsExactly() const {
+    if (m_factor.sampleCount() == m_k + 1)
+        return true;
+    const auto lab = m_factor.triangle().col(TriangularFactor::kLabPosition);
+    const double residual = lab.tail(TriangularFactor::kSize - m_k - 1).squaredNorm();
+    double scale = std::sqrt(m_explained + residual);
+    for (int position = 1; position <= m_k; ++position)
+        scale += std::abs(m_parameters(position)) *
+                 m_factor.shiftedSignalNorm(m_factor.signalAt(position));
+    const double bound = kExactFitTolerance * scale;
+    return residual <= bound * bound;
+}
+
+size_t SubsetFitCalculator::slotAt(int position) const {
+    const auto found = std::find(m_ascendingSignals.begin(), m_ascendingSignals.end(),
+                                 m_factor.signalAt(position));
+    return static_cast<size_t>(found - m_ascendingSignals.begin());
+}
+
+void SubsetFitCalculator::addCoefficients(SubsetFit& fit) const {
+    for (const int signal : m_ascendingSignals)
+        fit.signals = fit.signals.with(signal);
+    // B of the original data follows from the constant of the mean-shifted fit.
+    fit.constant = m_factor.labMean() + m_parameters(0);
+    for (int position = 1; position <= m_k; ++position) {
+        fit.coefficients[slotAt(position)] = m_parameters(position);
+        fit.constant -= m_parameters(position) * m_factor.signalMean(m_factor.signalAt(position));
+    }
+    const double total = m_explained + m_residual;
+    fit.correlation = m_explained > 0 ? std::sqrt(m_explained / total) : 0.0;
+}
+
+// An exact fit keeps standard error, t-values and tTot at 0: they would be infinite.
+void SubsetFitCalculator::addTValues(SubsetFit& fit) const {
+    if (m_residual == 0)
+        return;
+    const auto degreesOfFreedom = static_cast<double>(m_factor.sampleCount() - m_k - 1);
+    fit.standardError = std::sqrt(m_residual / degreesOfFreedom);
+
+    // Covariance of the parameters: s^2 (R^T R)^-1 = s^2 R^-1 R^-T.
+    const Block inverse =
+        m_leading.triangularView<Eigen::Upper>().solve(Block::Identity(m_k + 1, m_k + 1));
+    for (int position = 1; position <= m_k; ++position) {
+        const double error = fit.standardError * inverse.row(position).norm();
+        fit.tCoefficients[slotAt(position)] = m_parameters(position) / error;
+    }
+    // B = constant - sum of coefficient * mean, so its variance uses those weights.
+    Vector constantWeights(m_k + 1);
+    constantWeights(0) = 1;
+    for (int position = 1; position <= m_k; ++position)
+        constantWeights(position) = -m_factor.signalMean(m_factor.signalAt(position));
+    const Vector constantGradient = inverse.transpose() * constantWeights;
+    fit.tConstant = fit.constant / (fit.standardError * constantGradient.norm());
+
+    fit.tTotal = m_k == 1 ? std::abs(fit.tCoefficients[0])
+                          : std::sqrt(m_explained / m_k) / fit.standardError;
 }
 
 } // namespace orvo::engine

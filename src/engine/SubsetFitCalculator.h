@@ -3,7 +3,10 @@
 #include "engine/SubsetFit.h"
 #include "engine/TriangularFactor.h"
 
+#include <Eigen/Core>
+
 #include <optional>
+#include <vector>
 
 namespace orvo::engine {
 
@@ -30,6 +33,27 @@ public:
     // Empty when the subset's signals are constant, zero or dependent, or when a value of the
     // fit would not be a finite float. k is the subset size, the subset is at positions 1..k.
     static std::optional<SubsetFit> calculate(const TriangularFactor& factor, int k);
+
+private:
+    static constexpr int kMaxBlock = RunRequest::kMaxVariables + 1;
+    using Block = Eigen::Matrix<double, Eigen::Dynamic, Eigen::Dynamic, 0, kMaxBlock, kMaxBlock>;
+    using Vector = Eigen::Matrix<double, Eigen::Dynamic, 1, 0, kMaxBlock, 1>;
+
+    SubsetFitCalculator(const TriangularFactor& factor, int k);
+
+    static bool hasDependentSignal(const TriangularFactor& factor, int k);
+    bool fitsExactly() const;
+    size_t slotAt(int position) const;
+    void addCoefficients(SubsetFit& fit) const;
+    void addTValues(SubsetFit& fit) const;
+
+    const TriangularFactor& m_factor;
+    int m_k;
+    Block m_leading;
+    Vector m_parameters;    // constant of the mean-shifted fit, then the coefficients by position
+    double m_explained = 0; // regression sum of squares
+    double m_residual = 0;  // residual sum of squares
+    std::vector<int> m_ascendingSignals;
 };
 
 } // namespace orvo::engine

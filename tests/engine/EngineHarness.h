@@ -1,13 +1,26 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
 #include <cstdint>
+#include <random>
 #include <vector>
 
 namespace orvo::test {
 
 using Signals = std::array<float, 10>;
+
+// Points of grade 1 that a test builds; all usable.
+struct Points {
+    std::vector<Signals> signals;
+    std::vector<float> lab;
+};
+
+// Signals drawn uniformly from -5..5: well conditioned, no dependencies.
+Signals randomSignals(std::mt19937& random);
+// x = 0..20: SIG1..SIG5 = x..x^5, random SIG6..SIG10; lab = 1 + x + .. + x^5 + uniform noise.
+Points polynomialPoints(double noise, std::mt19937& random);
+// 200 points of random signals; lab = offset + a combination of SIG1..SIG4 + uniform noise.
+Points linearPoints(double offset, double noise, std::mt19937& random);
 
 // One result row as the engine wrote it.
 struct ResultRow {
@@ -20,40 +33,29 @@ struct ResultRow {
     float tTotal() const { return values[8]; }
     float tCoefficient(int slot) const { return values[9 + slot]; }
     float tConstant() const { return values[14]; }
-    // The nonzero signal numbers of the slots, in slot order.
-    std::vector<int> signals() const;
+    std::vector<int> signals() const; // the nonzero slots
     bool isZero() const;
 };
 
-// Builds a data matrix and a control block the way the workbench fills them, runs regre and
-// reads the result block.
+// A data matrix and a control block filled the way the workbench fills them, and the result
+// block that regre writes.
 class EngineHarness {
 public:
-    static constexpr int kLab = 28; // Cons
-    static constexpr int kGrade = 34;
+    explicit EngineHarness(const Points& points = {});
+    // Appends a matrix row and returns it.
+    float* addPoint(const Signals& signals, float lab, float grade = 1);
 
-    // Appends a matrix row; returns its 1-based point number.
-    int addPoint(const Signals& signals, float lab, float grade = 1);
-    float* row(int point) { return &m_matrix[static_cast<std::size_t>(point - 1) * 36]; }
-
-    // A full run over all points of grade 1 unless the block is changed afterwards.
+    // Sets the block for a full run over all points of grade 1.
     void fullRun(int variables);
-    void step(int mode, int fromRow, int variables);
+    int32_t step(int mode, int fromRow);
     int32_t run();
 
-    std::array<int32_t, 19>& params() { return m_params; }
-    std::array<float, 340>& results() { return m_results; }
-    std::vector<float>& matrix() { return m_matrix; }
-    ResultRow result(int row) const { return {&m_results[static_cast<std::size_t>(row) * 20]}; }
-    // The signal lists of all nonempty rows, in row order.
-    std::vector<std::vector<int>> listedSignals() const;
-    bool allFinite() const;
+    std::array<int32_t, 19> params{};
+    std::vector<float> matrix;
+    std::array<float, 340> results{};
 
-private:
-    std::vector<float> m_matrix;
-    std::array<int32_t, 19> m_params{};
-    std::array<float, 340> m_results{};
-    int m_points = 0;
+    ResultRow row(int index) const { return {&results[static_cast<std::size_t>(index) * 20]}; }
+    std::vector<std::vector<int>> listedSignals() const;
 };
 
 } // namespace orvo::test
