@@ -1,8 +1,31 @@
 #include "engine/regre.h"
 
-#include <algorithm>
+#include "engine/RegressionEngine.h"
+#include "engine/ResultBlock.h"
+#include "engine/RunRequest.h"
 
-extern "C" int32_t regre(int32_t* /*calcParams*/, float* /*data*/, float* calcResults) {
-    std::fill_n(calcResults, 340, 0.0f);
-    return 0;
+using orvo::engine::RegressionEngine;
+using orvo::engine::ResultBlock;
+using orvo::engine::RunRequest;
+using orvo::engine::SignalSubset;
+using orvo::engine::SubsetFit;
+
+extern "C" int32_t regre(int32_t* calcParams, float* data, float* calcResults) {
+    if (calcResults == nullptr)
+        return -1;
+    ResultBlock results(calcResults);
+    const auto request =
+        calcParams != nullptr ? RunRequest::fromControlBlock(calcParams) : std::nullopt;
+    if (!request || data == nullptr) {
+        results.clear();
+        return -1;
+    }
+
+    // A step reads its origin from the block it is about to overwrite.
+    const SignalSubset origin = request->mode == RunRequest::Mode::FullRun
+                                    ? SignalSubset()
+                                    : results.signalsOfRow(request->stepRow);
+    const std::vector<SubsetFit> best = RegressionEngine::bestCandidates(*request, data, origin);
+    results.write(best);
+    return static_cast<int32_t>(best.size());
 }

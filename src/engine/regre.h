@@ -6,7 +6,9 @@
 
 extern "C" {
 
-// Fits the calibration candidates described by the control block over the
-// data matrix and writes all 17 result rows. Returns 0.
+// Fits the candidate formulas described by the control block (19 elements) over the data
+// matrix (36 floats per point, rows calcParams[13]..calcParams[14] read) and writes all 17
+// rows of the result block (340 floats). Returns the number of candidate rows written, or -1
+// when the control block makes no sense (the result block is then all zero).
 CALCORA_EXPORT int32_t regre(int32_t* calcParams, float* data, float* calcResults);
 }

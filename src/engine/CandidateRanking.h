@@ -1,0 +1,20 @@
+#pragma once
+
+#include "engine/SubsetFit.h"
+
+#include <vector>
+
+namespace orvo::engine {
+
+// Orders candidate fits as the result rows list them: higher correlation first, then smaller
+// standard error, then the lexicographically smaller signal list. Values are compared as the
+// floats that are written, so the order agrees with what the user sees.
+class CandidateRanking {
+public:
+    static bool ranksBefore(const SubsetFit& first, const SubsetFit& second);
+
+    // The best `count` fits in rank order.
+    static std::vector<SubsetFit> best(std::vector<SubsetFit> fits, size_t count);
+};
+
+} // namespace orvo::engine

@@ -1,0 +1,59 @@
+#include "engine/ResultBlock.h"
+
+#include <algorithm>
+
+namespace orvo::engine {
+
+namespace {
+
+constexpr int kFirstCoefficient = 0;
+constexpr int kConstant = 5;
+constexpr int kCorrelation = 6;
+constexpr int kStandardError = 7;
+constexpr int kTTotal = 8;
+constexpr int kFirstTCoefficient = 9;
+constexpr int kTConstant = 14;
+constexpr int kFirstSignal = 15;
+
+} // namespace
+
+SignalSubset ResultBlock::signalsOfRow(int row) const {
+    const float* slots = m_values + row * kRowLength + kFirstSignal;
+    SignalSubset subset;
+    for (int slot = 0; slot < RunRequest::kMaxVariables; ++slot) {
+        const float value = slots[slot];
+        if (value == 0)
+            continue;
+        const bool wholeSignal = value >= 1 && value <= RunRequest::kSignalCount &&
+                                 value == static_cast<float>(static_cast<int>(value));
+        if (!wholeSignal || subset.contains(static_cast<int>(value)))
+            return {};
+        subset = subset.with(static_cast<int>(value));
+    }
+    return subset;
+}
+
+void ResultBlock::write(const std::vector<SubsetFit>& fits) {
+    clear();
+    for (size_t index = 0; index < fits.size() && index < RunRequest::kResultRows; ++index) {
+        const SubsetFit& fit = fits[index];
+        float* row = m_values + index * kRowLength;
+        const std::vector<int> signals = fit.signals.signals();
+        for (size_t slot = 0; slot < signals.size(); ++slot) {
+            row[kFirstCoefficient + slot] = static_cast<float>(fit.coefficients[slot]);
+            row[kFirstTCoefficient + slot] = static_cast<float>(fit.tCoefficients[slot]);
+            row[kFirstSignal + slot] = static_cast<float>(signals[slot]);
+        }
+        row[kConstant] = static_cast<float>(fit.constant);
+        row[kCorrelation] = static_cast<float>(fit.correlation);
+        row[kStandardError] = static_cast<float>(fit.standardError);
+        row[kTTotal] = static_cast<float>(fit.tTotal);
+        row[kTConstant] = static_cast<float>(fit.tConstant);
+    }
+}
+
+void ResultBlock::clear() {
+    std::fill_n(m_values, kSize, 0.0f);
+}
+
+} // namespace orvo::engine
