@@ -19,8 +19,7 @@ Prompts* Prompts::install(Prompts* p) {
     return previous;
 }
 
-Prompts::Answer RefusingPrompts::messageBox(const QString&, Buttons buttons, Icon,
-                                            const QString&) {
+Prompts::Answer RefusingPrompts::messageBox(const QString&, Buttons buttons, Icon, const QString&) {
     switch (buttons) {
     case Buttons::Ok:
         return Answer::Ok;

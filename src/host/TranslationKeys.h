@@ -7,66 +7,78 @@
 // "_" where the key is a C++ keyword).
 namespace orvo::key {
 
-inline constexpr char data[] = "data"; // shell: button CommandData
+inline constexpr char data[] = "data";                       // shell: button CommandData
 inline constexpr char multiRegression[] = "multiRegression"; // shell: button CommandRegression
-inline constexpr char followUp[] = "followUp"; // shell: button CommandFollowUp
-inline constexpr char calibration[] = "calibration"; // shell: title label LabelCalibration
-inline constexpr char calculationResultTable[] = "calculationResultTable"; // result table: window caption
+inline constexpr char followUp[] = "followUp";               // shell: button CommandFollowUp
+inline constexpr char calibration[] = "calibration";         // shell: title label LabelCalibration
+inline constexpr char calculationResultTable[] =
+    "calculationResultTable";                        // result table: window caption
 inline constexpr char noLabValues[] = "noLabValues"; // regression run, workbench: error message
-inline constexpr char illegalValues[] = "illegalValues"; // regression run, workbench, formula editor, formula dialog: error message
-inline constexpr char correlation[] = "correlation"; // candidate list, workbench: candidate list text, caption
+inline constexpr char illegalValues[] =
+    "illegalValues"; // regression run, workbench, formula editor, formula dialog: error message
+inline constexpr char correlation[] =
+    "correlation"; // candidate list, workbench: candidate list text, caption
 inline constexpr char measurement[] = "measurement"; // workbench, formula editor: caption
-inline constexpr char variables[] = "variables"; // workbench: caption
+inline constexpr char variables[] = "variables";     // workbench: caption
 inline constexpr char calculationFormulas[] = "calculationFormulas"; // workbench: caption
-inline constexpr char startPoint[] = "startPoint"; // workbench: caption
-inline constexpr char endPoint[] = "endPoint"; // workbench: caption
-inline constexpr char stdErr[] = "stdErr"; // workbench: caption
-inline constexpr char grade[] = "grade"; // workbench, data grid, formula editor: caption, check boxes, column
-inline constexpr char calculate[] = "calculate"; // workbench: button
-inline constexpr char results[] = "results"; // workbench: button
-inline constexpr char previous[] = "previous"; // workbench: button
-inline constexpr char next[] = "next"; // workbench: button
-inline constexpr char enablePoint[] = "enablePoint"; // workbench: caption of CommandDelete
+inline constexpr char startPoint[] = "startPoint";                   // workbench: caption
+inline constexpr char endPoint[] = "endPoint";                       // workbench: caption
+inline constexpr char stdErr[] = "stdErr";                           // workbench: caption
+inline constexpr char grade[] =
+    "grade"; // workbench, data grid, formula editor: caption, check boxes, column
+inline constexpr char calculate[] = "calculate";       // workbench: button
+inline constexpr char results[] = "results";           // workbench: button
+inline constexpr char previous[] = "previous";         // workbench: button
+inline constexpr char next[] = "next";                 // workbench: button
+inline constexpr char enablePoint[] = "enablePoint";   // workbench: caption of CommandDelete
 inline constexpr char disablePoint[] = "disablePoint"; // workbench: caption of CommandDelete
-inline constexpr char laboratoryMeasurement[] = "laboratoryMeasurement"; // workbench: point list caption
+inline constexpr char laboratoryMeasurement[] =
+    "laboratoryMeasurement";                               // workbench: point list caption
 inline constexpr char estimatedValue[] = "estimatedValue"; // workbench: point list caption
-inline constexpr char date[] = "date"; // workbench, follow-up, data grid: caption, column
-inline constexpr char time[] = "time"; // workbench: point list caption
-inline constexpr char floc[] = "floc"; // workbench, data grid: list caption, column
-inline constexpr char temp[] = "temp"; // workbench, data grid: list caption, column
+inline constexpr char date[] = "date";       // workbench, follow-up, data grid: caption, column
+inline constexpr char time[] = "time";       // workbench: point list caption
+inline constexpr char floc[] = "floc";       // workbench, data grid: list caption, column
+inline constexpr char temp[] = "temp";       // workbench, data grid: list caption, column
 inline constexpr char labCons[] = "labCons"; // workbench, data grid: list caption, column
-inline constexpr char labAsh[] = "labAsh"; // workbench, data grid: list caption, column
-inline constexpr char labRes[] = "labRes"; // workbench, data grid: caption, followed by the number 1 to 4
+inline constexpr char labAsh[] = "labAsh";   // workbench, data grid: list caption, column
+inline constexpr char labRes[] =
+    "labRes"; // workbench, data grid: caption, followed by the number 1 to 4
 inline constexpr char line[] = "line"; // workbench, data grid: list caption, column
 inline constexpr char cons[] = "cons"; // data grid: column
-inline constexpr char ash[] = "ash"; // data grid: column
+inline constexpr char ash[] = "ash";   // data grid: column
 inline constexpr char calibrationFormula[] = "calibrationFormula"; // follow-up: caption
 inline constexpr char calculationFormula[] = "calculationFormula"; // formula editor: caption
 inline constexpr char formula[] = "formula"; // follow-up, formula dialog: button, window caption
 inline constexpr char measurementNum[] = "measurementNum"; // follow-up: caption
-inline constexpr char labValue[] = "labValue"; // follow-up: caption
-inline constexpr char estValue[] = "estValue"; // follow-up: caption
-inline constexpr char difference[] = "difference"; // follow-up: caption (also with a percent suffix)
+inline constexpr char labValue[] = "labValue";             // follow-up: caption
+inline constexpr char estValue[] = "estValue";             // follow-up: caption
+inline constexpr char difference[] =
+    "difference"; // follow-up: caption (also with a percent suffix)
 inline constexpr char showDisabledPoints[] = "showDisabledPoints"; // follow-up: check box
-inline constexpr char calibrationTable[] = "calibrationTable"; // data editor: caption
-inline constexpr char save[] = "save"; // data editor: button
-inline constexpr char update[] = "update"; // data editor: button
-inline constexpr char import_[] = "import"; // data editor, formula dialog: button
-inline constexpr char export_[] = "export"; // data editor, formula dialog: button
+inline constexpr char calibrationTable[] = "calibrationTable";     // data editor: caption
+inline constexpr char save[] = "save";                             // data editor: button
+inline constexpr char update[] = "update";                         // data editor: button
+inline constexpr char import_[] = "import";      // data editor, formula dialog: button
+inline constexpr char export_[] = "export";      // data editor, formula dialog: button
 inline constexpr char clearLabs[] = "clearLabs"; // data editor: button
-inline constexpr char areyousureclearlabs[] = "areyousureclearlabs"; // data editor: question (showDialog)
-inline constexpr char allFiles[] = "allFiles"; // data editor, formula dialog: file dialog filter name
+inline constexpr char areyousureclearlabs[] =
+    "areyousureclearlabs"; // data editor: question (showDialog)
+inline constexpr char allFiles[] =
+    "allFiles"; // data editor, formula dialog: file dialog filter name
 inline constexpr char calibrationFile[] = "calibrationFile"; // data editor: file dialog filter name
 inline constexpr char formulaFile[] = "formulaFile"; // formula dialog: file dialog filter name
 inline constexpr char sourceFile[] = "sourceFile"; // data editor, formula dialog: open dialog title
-inline constexpr char destinationFile[] = "destinationFile"; // data editor, formula dialog: save dialog title
+inline constexpr char destinationFile[] =
+    "destinationFile"; // data editor, formula dialog: save dialog title
 inline constexpr char noValidData[] = "noValidData"; // data editor, formula dialog: error message
-inline constexpr char read[] = "read"; // formula dialog: button
-inline constexpr char write[] = "write"; // formula dialog: button
-inline constexpr char ok[] = "ok"; // formula dialog: button
-inline constexpr char cancel[] = "cancel"; // formula dialog: button
-inline constexpr char onlyFiveCoefficientsAllowed[] = "onlyFiveCoefficientsAllowed"; // formula dialog: error message
-inline constexpr char readnotpossiblewithbothgrades[] = "readnotpossiblewithbothgrades"; // formula dialog: error message
+inline constexpr char read[] = "read";               // formula dialog: button
+inline constexpr char write[] = "write";             // formula dialog: button
+inline constexpr char ok[] = "ok";                   // formula dialog: button
+inline constexpr char cancel[] = "cancel";           // formula dialog: button
+inline constexpr char onlyFiveCoefficientsAllowed[] =
+    "onlyFiveCoefficientsAllowed"; // formula dialog: error message
+inline constexpr char readnotpossiblewithbothgrades[] =
+    "readnotpossiblewithbothgrades"; // formula dialog: error message
 
 struct KeyUse {
     const char* key;

@@ -19,7 +19,9 @@ std::optional<QString> candidateText(const CalcResults& results, int row,
     using namespace block;
     if (at(results, row, FirstSignal) == 0.0f)
         return std::nullopt;
-    auto number = [&](float value) { return generalText(value, locale); };
+    auto number = [&](float value) {
+        return generalText(value, locale);
+    };
     QString text;
     for (int slot = 0; slot < MaxVariables; ++slot) {
         const float cell = at(results, row, FirstSignal + slot);
@@ -29,7 +31,8 @@ std::optional<QString> candidateText(const CalcResults& results, int row,
         if (signal == 0)
             return std::nullopt;
         const float c = at(results, row, slot);
-        const QString term = QStringLiteral(" * ") + CalibrationFormula::signalName(signal) + QLatin1Char(' ');
+        const QString term =
+            QStringLiteral(" * ") + CalibrationFormula::signalName(signal) + QLatin1Char(' ');
         if (c > 0.0f)
             text += (slot == 0 ? QString() : QStringLiteral(" + ")) + number(c) + term;
         else

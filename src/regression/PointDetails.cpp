@@ -45,8 +45,12 @@ const std::vector<PointDetailRow>& pointDetailRows() {
 }
 
 QStringList pointDetailValues(const MeasurementPoint& point, int index, const QLocale& locale) {
-    const auto decimals4 = [&](double value) { return fixedText(value, 4, locale); };
-    const auto plain = [&](double value) { return generalText(value, locale); };
+    const auto decimals4 = [&](double value) {
+        return fixedText(value, 4, locale);
+    };
+    const auto plain = [&](double value) {
+        return generalText(value, locale);
+    };
     QStringList values;
     values << QString::number(index + 1) << OleDate::dateText(point.MeasurementDate, locale)
            << OleDate::timeText(point.MeasurementDate, locale);

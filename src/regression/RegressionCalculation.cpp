@@ -37,14 +37,15 @@ bool RegressionCalculation::rangeIsLegal(int32_t first, int32_t last, int pointC
 }
 
 int16_t RegressionCalculation::countLabPoints(const MeasurementData& data, int32_t first,
-                                              int32_t last, int32_t measurement,
-                                              bool takeGrade1, bool takeGrade2) {
+                                              int32_t last, int32_t measurement, bool takeGrade1,
+                                              bool takeGrade2) {
     int16_t count = 0;
     for (int32_t position = first; position <= last; ++position) {
         if (position < 1 || position > data.pointCount())
             continue;
         const PointPtr point = data.getMeasurementPoints(static_cast<int16_t>(position - 1));
-        const bool selected = (takeGrade1 && point->Grade == 1) || (takeGrade2 && point->Grade == 2);
+        const bool selected =
+            (takeGrade1 && point->Grade == 1) || (takeGrade2 && point->Grade == 2);
         if (!selected || !point->enabled)
             continue;
         if (static_cast<float>(point->labValue(measurement)) != 0.0f)

@@ -30,8 +30,8 @@ struct ResultChartData {
 };
 
 ORVO_CORE_EXPORT ResultChartData computeResultChart(const MeasurementData& data, int first,
-                                                    int last, const CalcResults& results,
-                                                    int row, int measurement);
+                                                    int last, const CalcResults& results, int row,
+                                                    int measurement);
 
 // The row's estimate for a point, summed slot by slot in 32-bit floats.
 ORVO_CORE_EXPORT float rowEstimate(const CalcResults& results, int row,

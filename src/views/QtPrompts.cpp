@@ -97,9 +97,9 @@ std::optional<QString> QtPrompts::openFileName(const FileDialog& dialog) {
 
 std::optional<QString> QtPrompts::saveFileName(const FileDialog& dialog) {
     QFileDialog::Options options = dialogOptions(dialog);
-    const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), dialog.title,
-                                                      dialog.proposedName, dialog.filter,
-                                                      nullptr, options);
+    const QString path =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), dialog.title,
+                                     dialog.proposedName, dialog.filter, nullptr, options);
     if (path.isEmpty())
         return std::nullopt;
     return withSuffix(path, dialog.defaultSuffix);

@@ -126,7 +126,9 @@ void UCCalibration::createPointList() {
 
 void UCCalibration::connectControls() {
     const auto guarded = [this](void (UCCalibration::*handler)()) {
-        return [this, handler] { guardedCall([&] { (this->*handler)(); }); };
+        return [this, handler] {
+            guardedCall([&] { (this->*handler)(); });
+        };
     };
     connect(m_commandCalculate, &QPushButton::clicked, this, guarded(&UCCalibration::onCalculate));
     connect(m_commandNext, &QPushButton::clicked, this, guarded(&UCCalibration::onNext));
@@ -141,9 +143,8 @@ void UCCalibration::connectControls() {
     connect(m_checkGrade2, &QCheckBox::clicked, this, &UCCalibration::onGradeClicked);
     connect(m_textStart, &QLineEdit::textChanged, this, &UCCalibration::resetResults);
     connect(m_textEnd, &QLineEdit::textChanged, this, &UCCalibration::resetResults);
-    connect(m_chart, &XYChart::cursorMoved, this, [this](int series, int point) {
-        guardedCall([&] { onCursorMoved(series, point); });
-    });
+    connect(m_chart, &XYChart::cursorMoved, this,
+            [this](int series, int point) { guardedCall([&] { onCursorMoved(series, point); }); });
 }
 
 void UCCalibration::SetMeasurementData(std::shared_ptr<MeasurementData> data) {
@@ -255,7 +256,7 @@ void UCCalibration::finishRun() {
 
 void UCCalibration::fillFormulaList() {
     const QStringList texts = m_calculation.fillFormulaList(translated(key::correlation));
-    const QSignalBlocker blocker(m_comboFormulas);
+    QSignalBlocker blocker(m_comboFormulas);
     m_comboFormulas->clear();
     m_comboFormulas->addItems(texts);
     m_comboFormulas->setCurrentIndex(-1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/MeasurementData.h"
 #include "orvo/views_export.h"
 #include "regression/RegressionCalculation.h"
 #include "regression/ResultChartData.h"

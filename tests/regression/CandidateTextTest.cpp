@@ -1,5 +1,6 @@
-#include "LocaleScope.h"
 #include "regression/CandidateText.h"
+
+#include "LocaleScope.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ struct Row {
     std::vector<float> coefficients;
     float constant;
     float correlation;
-    std::vector<float> signals;
+    std::vector<float> slotSignals;
 };
 
 CalcResults blockWithRow0(const Row& row) {
@@ -22,8 +23,8 @@ CalcResults blockWithRow0(const Row& row) {
         results[slot] = row.coefficients[slot];
     results[5] = row.constant;
     results[6] = row.correlation;
-    for (std::size_t slot = 0; slot < row.signals.size(); ++slot)
-        results[15 + slot] = row.signals[slot];
+    for (std::size_t slot = 0; slot < row.slotSignals.size(); ++slot)
+        results[15 + slot] = row.slotSignals[slot];
     return results;
 }
 
@@ -38,16 +39,21 @@ TEST(CandidateText, TermsAndConstantFollowTheBlankAndSignRules) {
         const char* expected;
     };
     const Case cases[] = {
-        {"two terms", {{1.5f, -0.25f}, 12.5f, 0.95f, {1, 3}},
+        {"two terms",
+         {{1.5f, -0.25f}, 12.5f, 0.95f, {1, 3}},
          "1.5 * DLed  - 0.25 * SLed  + 12.5 / correlation : 0.95"},
         {"zero constant is minus zero", {{2}, 0, 1, {4}}, "2 * ALaser  - 0 / correlation : 1"},
-        {"zero coefficient in a used slot", {{3, 0}, 1, 0.5f, {2, 10}},
+        {"zero coefficient in a used slot",
+         {{3, 0}, 1, 0.5f, {2, 10}},
          "3 * ALed  - 0 * S10  + 1 / correlation : 0.5"},
-        {"negative first coefficient", {{-4, 1}, -2, 0.9f, {5, 6}},
+        {"negative first coefficient",
+         {{-4, 1}, -2, 0.9f, {5, 6}},
          " - 4 * SLaser  + 1 * DpLed  - 2 / correlation : 0.9"},
-        {"empty middle slot is skipped", {{1, 0, 2}, 1, 0.8f, {7, 0, 9}},
+        {"empty middle slot is skipped",
+         {{1, 0, 2}, 1, 0.8f, {7, 0, 9}},
          "1 * S7  + 2 * S9  + 1 / correlation : 0.8"},
-        {"seven significant digits", {{0.123456789f}, 1234567.8f, 0.99999f, {8}},
+        {"seven significant digits",
+         {{0.123456789f}, 1234567.8f, 0.99999f, {8}},
          "0.1234568 * S8  + 1234568 / correlation : 0.99999"},
     };
     for (const Case& c : cases)

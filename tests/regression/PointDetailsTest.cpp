@@ -1,6 +1,7 @@
+#include "regression/PointDetails.h"
+
 #include "LocaleScope.h"
 #include "SampleData.h"
-#include "regression/PointDetails.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
-#include "SampleData.h"
 #include "regression/ResultChartData.h"
+
+#include "SampleData.h"
 
 #include <gtest/gtest.h>
 
@@ -24,9 +25,10 @@ CalcResults estimateRow() {
 }
 
 TEST(ResultChart, PlotsEnabledPointsWithLabValuesAndMapsBackToTheirIndex) {
-    auto data = orvo::test::dataOf({samplePoint(0, 1, 1, {0, 0, 1}), samplePoint(1, 1, 0, {0, 0, 5}),
-                                    samplePoint(2, 1, 3, {0, 0, 2}), samplePoint(3, 2, 4, {0, 0, 3}),
-                                    samplePoint(4, 1, 9, {0, 0, 9})});
+    auto data =
+        orvo::test::dataOf({samplePoint(0, 1, 1, {0, 0, 1}), samplePoint(1, 1, 0, {0, 0, 5}),
+                            samplePoint(2, 1, 3, {0, 0, 2}), samplePoint(3, 2, 4, {0, 0, 3}),
+                            samplePoint(4, 1, 9, {0, 0, 9})});
     data->getMeasurementPoints(2)->enabled = false;
     const auto chart = orvo::computeResultChart(*data, 1, 4, estimateRow(), 1, 0);
     ASSERT_EQ(chart.points.size(), 2);
@@ -38,8 +40,9 @@ TEST(ResultChart, PlotsEnabledPointsWithLabValuesAndMapsBackToTheirIndex) {
 }
 
 TEST(ResultChart, FittedLineRunsFivePercentBeyondTheLabValues) {
-    auto data = orvo::test::dataOf({samplePoint(0, 1, 0, {0, 0, 1}), samplePoint(1, 1, 0, {0, 0, 2}),
-                                    samplePoint(2, 1, 0, {0, 0, 3})});
+    auto data =
+        orvo::test::dataOf({samplePoint(0, 1, 0, {0, 0, 1}), samplePoint(1, 1, 0, {0, 0, 2}),
+                            samplePoint(2, 1, 0, {0, 0, 3})});
     data->getMeasurementPoints(0)->LabRes2 = 10;
     data->getMeasurementPoints(1)->LabRes2 = 20;
     data->getMeasurementPoints(2)->LabRes2 = 30;
@@ -53,7 +56,8 @@ TEST(ResultChart, FittedLineRunsFivePercentBeyondTheLabValues) {
 }
 
 TEST(ResultChart, NoLineWithoutTwoDistinctLabValuesAndNothingOutsideTheSet) {
-    auto data = orvo::test::dataOf({samplePoint(0, 1, 2, {0, 0, 1}), samplePoint(1, 1, 2, {0, 0, 2})});
+    auto data =
+        orvo::test::dataOf({samplePoint(0, 1, 2, {0, 0, 1}), samplePoint(1, 1, 2, {0, 0, 2})});
     EXPECT_FALSE(orvo::computeResultChart(*data, 1, 2, estimateRow(), 1, 0).fittedLine);
     const auto none = orvo::computeResultChart(*data, 1, 2, estimateRow(), 1, 1);
     EXPECT_TRUE(none.points.isEmpty());

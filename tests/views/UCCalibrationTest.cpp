@@ -1,8 +1,9 @@
+#include "views/UCCalibration.h"
+
 #include "FakeHost.h"
 #include "SampleData.h"
 #include "ScriptedPrompts.h"
 #include "views/ResultTable.h"
-#include "views/UCCalibration.h"
 #include "views/controls/XYChart.h"
 
 #include <QCheckBox>
@@ -30,11 +31,11 @@ std::shared_ptr<orvo::MeasurementData> workbenchData(int count) {
         return static_cast<double>((state >> 8) % 1000) / 10.0;
     };
     for (int i = 0; i < count; ++i) {
-        std::array<double, 10> signals{};
-        signals[0] = 1 + i;
-        for (std::size_t k = 1; k < signals.size(); ++k)
-            signals[k] = scrambled();
-        data->AddMeasurementPoint(samplePoint(i, 1, 2 * signals[0] + 1, signals));
+        std::array<double, 10> signalValues{};
+        signalValues[0] = 1 + i;
+        for (std::size_t k = 1; k < signalValues.size(); ++k)
+            signalValues[k] = scrambled();
+        data->AddMeasurementPoint(samplePoint(i, 1, 2 * signalValues[0] + 1, signalValues));
     }
     return data;
 }
@@ -59,7 +60,8 @@ protected:
     QComboBox* formulas() { return child<QComboBox>("ComboFormulas"); }
     orvo::XYChart* chart() { return child<orvo::XYChart>("Pesgo1"); }
     QString detail(const char* key) {
-        for (QTreeWidgetItem* item : child<QTreeWidget>("ListView1")->findItems({}, Qt::MatchContains))
+        for (QTreeWidgetItem* item :
+             child<QTreeWidget>("ListView1")->findItems({}, Qt::MatchContains))
             if (item->data(0, Qt::UserRole).toString() == QLatin1String(key))
                 return item->text(1);
         ADD_FAILURE() << "no row " << key;
@@ -78,8 +80,7 @@ protected:
         return chart()->isHidden() && formulas()->count() == 0 && detail("Num.").isEmpty() &&
                !child<QPushButton>("CommandNext")->isEnabled() &&
                !child<QPushButton>("CommandDelete")->isEnabled() &&
-               child<QLineEdit>("TextCorr")->text().isEmpty() &&
-               !view.calculation().resultsValid();
+               child<QLineEdit>("TextCorr")->text().isEmpty() && !view.calculation().resultsValid();
     }
 
     orvo::test::FakeHost host;
@@ -129,8 +130,7 @@ TEST_F(WorkbenchTest, CalculateListsCandidatesBestFirstAndChartsTheFirst) {
     EXPECT_EQ(formula->Grade, 1);
 
     formulas()->setCurrentIndex(3);
-    EXPECT_EQ(child<QLineEdit>("TextCorr")->text(),
-              formulas()->itemText(3).section(": ", -1));
+    EXPECT_EQ(child<QLineEdit>("TextCorr")->text(), formulas()->itemText(3).section(": ", -1));
 }
 
 TEST_F(WorkbenchTest, NextAndPreviousStepTheVariableCountWithinTheirLimits) {
@@ -198,12 +198,30 @@ TEST_F(WorkbenchTest, ReenablingRestoresBlueAndTheCaption) {
 
 TEST_F(WorkbenchTest, EveryInputChangeResetsTheResults) {
     const std::vector<std::pair<const char*, std::function<void()>>> changes = {
-        {"measurement", [&] { emit child<QComboBox>("ComboMeasurement")->activated(0); }},
-        {"variables", [&] { setVariables(1); }},
-        {"grade box", [&] { QTest::mouseClick(child<QCheckBox>("CheckGrade2"), Qt::LeftButton); }},
-        {"start text", [&] { QTest::keyClicks(child<QLineEdit>("TextStartpoint"), "0"); }},
-        {"end text", [&] { child<QLineEdit>("TextEndpoint")->setText("11"); }},
-        {"data set", [&] { view.SetMeasurementData(data); }},
+        {"measurement",
+         [&] {
+             emit child<QComboBox>("ComboMeasurement")->activated(0);
+         }},
+        {"variables",
+         [&] {
+             setVariables(1);
+         }},
+        {"grade box",
+         [&] {
+             QTest::mouseClick(child<QCheckBox>("CheckGrade2"), Qt::LeftButton);
+         }},
+        {"start text",
+         [&] {
+             QTest::keyClicks(child<QLineEdit>("TextStartpoint"), "0");
+         }},
+        {"end text",
+         [&] {
+             child<QLineEdit>("TextEndpoint")->setText("11");
+         }},
+        {"data set",
+         [&] {
+             view.SetMeasurementData(data);
+         }},
     };
     for (const auto& [what, change] : changes) {
         child<QLineEdit>("TextStartpoint")->setText("1");
