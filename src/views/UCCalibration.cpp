@@ -440,7 +440,7 @@ void UCCalibration::placeControls() {
     place(m_textCorr, layout.textCorr);
     place(m_labelStdErr, layout.labelStdErr);
     place(m_textStdErr, layout.textStdErr);
-    const int half = m_pointList->viewport()->width() * 48 / 100;
+    const int half = m_pointList->width() * 48 / 100;
     m_pointList->setColumnWidth(0, half);
     m_pointList->setColumnWidth(1, half);
 }

@@ -14,16 +14,16 @@ struct ORVO_VIEWS_EXPORT WorkbenchLayout {
     static constexpr int MinimumHeight = 5000;
     static constexpr int MinimumWidth = 9000;
 
-    QRect labelMeasurement{120, 150, 900, 255};
-    QRect comboMeasurement{1020, 120, 1000, 315};
-    QRect labelVariables{2160, 150, 900, 255};
-    QRect comboVariables{3060, 120, 700, 315};
+    QRect labelMeasurement{120, 150, 1300, 255};
+    QRect comboMeasurement{1440, 120, 1000, 315};
+    QRect labelVariables{2600, 150, 1100, 255};
+    QRect comboVariables{3720, 120, 700, 315};
     QRect checkGrade1{120, 540, 1300, 315};
     QRect checkGrade2{1540, 540, 1300, 315};
-    QRect labelStart{120, 990, 900, 255};
-    QRect textStart{1020, 960, 800, 315};
-    QRect labelEnd{2160, 990, 900, 255};
-    QRect textEnd{3060, 960, 800, 315};
+    QRect labelStart{120, 990, 1300, 255};
+    QRect textStart{1440, 960, 800, 315};
+    QRect labelEnd{2600, 990, 1100, 255};
+    QRect textEnd{3720, 960, 800, 315};
     QRect labelFormulas{120, 1380, 2500, 255};
     QRect comboFormulas{120, 1680, 4800, 315};
     QRect commandResult{4980, 120, 1500, 375};
