@@ -1,6 +1,7 @@
 #include "CanonicalCommand.h"
 #include "DumpCommand.h"
 #include "ExitCode.h"
+#include "FitCommand.h"
 #include "FormulaCommand.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,7 @@ struct Command {
 constexpr Command commands[] = {
     {"dump", orvo::cli::runDump},
     {"canonical", orvo::cli::runCanonical},
+    {"fit", orvo::cli::runFit},
     {"formula", orvo::cli::runFormula},
 };
 

@@ -1,0 +1,104 @@
+#include "SampleData.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FitRun {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+class FitCommand : public testing::Test {
+protected:
+    void SetUp() override {
+        // Cons = 2 * SIG1 + 1 for grade 1; grade 2 points have no lab value.
+        orvo::MeasurementData data;
+        for (int i = 0; i < 10; ++i) {
+            const double s1 = 1 + i;
+            data.AddMeasurementPoint(orvo::test::samplePoint(
+                i, 1, 2 * s1 + 1, {s1, double((i * 7) % 5), double((i * i) % 11)}));
+            data.AddMeasurementPoint(orvo::test::samplePoint(20 + i, 2, 0, {s1}));
+        }
+        m_file = m_dir.filePath(QStringLiteral("fit.cal"));
+        data.SaveFile(m_file);
+    }
+
+    FitRun fit(const QStringList& options) {
+        QProcess process;
+        process.setStandardInputFile(QProcess::nullDevice());
+        process.start(QStringLiteral(ORVO_CAL_PATH), QStringList{"fit", m_file} + options);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return {process.exitCode(), process.readAllStandardOutput(),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    QTemporaryDir m_dir;
+    QString m_file;
+};
+
+TEST_F(FitCommand, PrintsTheCandidatesBestFirst) {
+    const FitRun run = fit({"--quantity", "Cons", "--variables", "1", "--grades", "1"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = QString::fromUtf8(run.out).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], "2 * DLed  + 1 / correlation : 1");
+}
+
+TEST_F(FitCommand, JsonCarriesTheBlocksTheCandidatesAndTheFormula) {
+    const FitRun run = fit({"--quantity", "Cons", "--variables", "2", "--grades", "1,2", "--first",
+                            "2", "--last", "19", "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+    const QJsonArray params = json["calcParams"].toArray();
+    ASSERT_EQ(params.size(), 19);
+    EXPECT_EQ(params[2].toInt(), 2);
+    EXPECT_EQ(params[8].toInt(), 1);
+    EXPECT_EQ(params[9].toInt(), 2);
+    EXPECT_EQ(params[13].toInt(), 2);
+    EXPECT_EQ(params[14].toInt(), 19);
+    EXPECT_EQ(json["calcResults"].toArray().size(), 340);
+    const QJsonArray candidates = json["candidates"].toArray();
+    ASSERT_EQ(candidates.size(), 3);
+    EXPECT_EQ(candidates[0].toObject()["row"].toInt(), 0);
+    const QJsonObject formula = json["formula"].toObject();
+    EXPECT_EQ(formula["Grade"].toInt(), 3);
+    EXPECT_NEAR(formula["a1"].toDouble(), 2, 1e-5);
+    EXPECT_TRUE(json["message"].isNull());
+}
+
+TEST_F(FitCommand, ChecksOfTheWorkbenchStopTheRunWithTheirMessage) {
+    const FitRun illegal =
+        fit({"--quantity", "Cons", "--variables", "1", "--grades", "1", "--first", "0"});
+    EXPECT_EQ(illegal.exitCode, 1);
+    EXPECT_TRUE(illegal.err.contains("illegalValues"));
+    const FitRun noLab = fit({"--quantity", "Cons", "--variables", "1", "--grades", "2", "--json"});
+    EXPECT_EQ(noLab.exitCode, 1);
+    const QJsonObject json = QJsonDocument::fromJson(noLab.out).object();
+    EXPECT_EQ(json["message"].toString(), "noLabValues");
+    EXPECT_TRUE(json["formula"].isNull());
+    EXPECT_TRUE(json["candidates"].toArray().isEmpty());
+}
+
+TEST_F(FitCommand, WrongOptionsAreUsageErrors) {
+    const QStringList wrong[] = {
+        {"--variables", "1", "--grades", "1"},
+        {"--quantity", "Lab", "--variables", "1", "--grades", "1"},
+        {"--quantity", "Ash", "--variables", "6", "--grades", "1"},
+        {"--quantity", "Ash", "--variables", "2", "--grades", "3"},
+    };
+    for (const QStringList& options : wrong) {
+        const FitRun run = fit(options);
+        EXPECT_EQ(run.exitCode, 2) << options.join(' ').toStdString();
+        EXPECT_FALSE(run.err.isEmpty());
+    }
+}
+
+} // namespace
