@@ -35,10 +35,11 @@ std::shared_ptr<orvo::MeasurementData> benchmarkData() {
         auto point = std::make_shared<orvo::MeasurementPoint>();
         point->MeasurementDate = 40000 + i / 24.0;
         point->Grade = 1;
-        double* signals[] = {&point->SIG1, &point->SIG2, &point->SIG3, &point->SIG4, &point->SIG5,
-                             &point->SIG6, &point->SIG7, &point->SIG8, &point->SIG9, &point->SIG10};
+        double* signalFields[] = {&point->SIG1, &point->SIG2, &point->SIG3, &point->SIG4,
+                                  &point->SIG5, &point->SIG6, &point->SIG7, &point->SIG8,
+                                  &point->SIG9, &point->SIG10};
         for (int k = 0; k < 10; ++k)
-            *signals[k] = std::sin(i * (k + 1) * 0.37) * 10 + k;
+            *signalFields[k] = std::sin(i * (k + 1) * 0.37) * 10 + k;
         point->LabCons = 0.8 + 0.01 * point->SIG1 - 0.02 * point->SIG3 + 0.001 * std::cos(i);
         point->enabled = true;
         data->AddMeasurementPoint(point);
