@@ -1,5 +1,6 @@
-// Reading and saving a full calibration data file (200 points), and the
-// parts of it: parsing the text in memory and writing the lines.
+// Reading and saving a full calibration data file (200 points, values with
+// four decimals as in real files), and the parts of it: parsing the text in
+// memory and writing the lines.
 #include "model/MeasurementData.h"
 #include "model/MeasurementPoint.h"
 #include "model/OleDate.h"
@@ -7,6 +8,8 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <cmath>
 
 namespace {
 
@@ -22,7 +25,7 @@ orvo::MeasurementData fullSet() {
                               &p->SIG11,    &p->SIG12,        &p->SIG13,   &p->SIG14,   &p->SIG15,
                               &p->pH,       &p->Conductivity, &p->Charge,  &p->Floc,    &p->temp,
                               &p->Errorper, &p->ConsMeas,     &p->AshMeas, &p->LabCons, &p->LabAsh})
-            *field = (value *= 1.0173);
+            *field = std::round((value *= 1.0173) * 1e4) / 1e4;
         p->Grade = 1 + i % 2;
         p->line = 1;
         p->enabled = i % 17 != 0;

@@ -2,6 +2,7 @@
 
 #include "host/Prompts.h"
 #include "model/CalibrationError.h"
+#include "model/FieldText.h"
 #include "model/LeadingNumber.h"
 #include "model/NumberText.h"
 #include "model/Rounding.h"
@@ -96,7 +97,7 @@ bool CalibrationFormula::ReadFile(const QString& FileName) {
 }
 
 bool CalibrationFormula::readText(const QString& text) {
-    const QStringList lines = text.split(lineEnd);
+    const QStringList lines = fieldtext::linesOf(text);
     if (lines.size() < 2)
         throw CalibrationError::outOfRange(QStringLiteral("the parameter file has no second line"))
             .atFileLine(2);

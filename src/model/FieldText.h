@@ -39,4 +39,21 @@ inline const QString& partAt(const QStringList& parts, qsizetype index, const QS
     return parts[index];
 }
 
+// Splits at every CR LF, like QString::split(u"\r\n") but faster on long
+// texts; a CR or LF alone stays part of its line.
+inline QStringList linesOf(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    qsizetype cr = text.indexOf(QLatin1Char('\r'));
+    while (cr >= 0) {
+        if (cr + 1 < text.size() && text[cr + 1] == QLatin1Char('\n')) {
+            lines << text.mid(start, cr - start);
+            start = cr + 2;
+        }
+        cr = text.indexOf(QLatin1Char('\r'), cr + 1);
+    }
+    lines << text.mid(start);
+    return lines;
+}
+
 } // namespace orvo::fieldtext

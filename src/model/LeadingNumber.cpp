@@ -1,8 +1,11 @@
 #include "model/LeadingNumber.h"
 
+#include <QVarLengthArray>
+
+#include <array>
 #include <charconv>
 #include <cmath>
-#include <string>
+#include <optional>
 
 namespace orvo {
 
@@ -48,27 +51,63 @@ private:
     qsizetype m_position = 0;
 };
 
+double fromCharsOrZero(const char* begin, const char* end) {
+    double value = 0;
+    const auto result = std::from_chars(begin, end, value);
+    if (result.ec != std::errc() || !std::isfinite(value))
+        return 0;
+    return value;
+}
+
+// The usual field is a short number with nothing to skip ("-12.5",
+// "1.5E-07"). Made only of digits, signs, "." and E, such a text is read
+// by from_chars exactly as the walk below would read it, only faster.
+std::optional<double> plainNumber(QStringView text) {
+    std::array<char, 32> bytes{};
+    if (text.isEmpty() || text.size() > static_cast<qsizetype>(bytes.size()))
+        return std::nullopt;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (!isDigit(c) && !isSign(c) && c != QLatin1Char('.') && c != QLatin1Char('E') &&
+            c != QLatin1Char('e'))
+            return std::nullopt;
+        bytes[static_cast<std::size_t>(i)] = static_cast<char>(c.unicode());
+    }
+    const char* begin = bytes.data();
+    const char* end = begin + text.size();
+    // from_chars knows no plus sign; a second sign ends the number.
+    if (*begin == '+') {
+        ++begin;
+        if (begin != end && (*begin == '+' || *begin == '-'))
+            return 0.0;
+    }
+    return fromCharsOrZero(begin, end);
+}
+
 } // namespace
 
 double leadingNumber(QStringView text) {
+    if (const std::optional<double> plain = plainNumber(text))
+        return *plain;
     SignificantCharacters input(text);
-    std::string number;
+    // Room for any ordinary number without touching the heap.
+    QVarLengthArray<char, 64> number;
     if (isSign(input.peek())) {
         if (input.peek() == QLatin1Char('-'))
-            number += '-';
+            number.append('-');
         input.advance();
     }
     bool hasDigits = false;
     while (isDigit(input.peek())) {
-        number += static_cast<char>(input.peek().unicode());
+        number.append(static_cast<char>(input.peek().unicode()));
         hasDigits = true;
         input.advance();
     }
     if (input.peek() == QLatin1Char('.')) {
-        number += '.';
+        number.append('.');
         input.advance();
         while (isDigit(input.peek())) {
-            number += static_cast<char>(input.peek().unicode());
+            number.append(static_cast<char>(input.peek().unicode()));
             hasDigits = true;
             input.advance();
         }
@@ -76,26 +115,24 @@ double leadingNumber(QStringView text) {
     if (!hasDigits)
         return 0;
     if (isExponentMark(input.peek())) {
-        std::string exponent = "e";
+        const qsizetype mantissaLength = number.size();
+        number.append('e');
         input.advance();
         if (isSign(input.peek())) {
-            exponent += static_cast<char>(input.peek().unicode());
+            number.append(static_cast<char>(input.peek().unicode()));
             input.advance();
         }
         bool hasExponentDigits = false;
         while (isDigit(input.peek())) {
-            exponent += static_cast<char>(input.peek().unicode());
+            number.append(static_cast<char>(input.peek().unicode()));
             hasExponentDigits = true;
             input.advance();
         }
-        if (hasExponentDigits)
-            number += exponent;
+        // "1E" or "1e+" is the number 1: the exponent needs digits.
+        if (!hasExponentDigits)
+            number.resize(mantissaLength);
     }
-    double value = 0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec != std::errc() || !std::isfinite(value))
-        return 0;
-    return value;
+    return fromCharsOrZero(number.data(), number.data() + number.size());
 }
 
 } // namespace orvo

@@ -4,10 +4,33 @@
 #include "model/Rounding.h"
 
 #include <cmath>
+#include <optional>
 
 namespace orvo {
 
+namespace {
+
+// Plain digits with an optional minus read the same in every locale; the
+// date parts of the data file are such texts, and the locale is slow to ask.
+std::optional<double> plainInteger(QStringView text) {
+    const bool negative = text.startsWith(QLatin1Char('-'));
+    const QStringView digits = negative ? text.sliced(1) : text;
+    if (digits.isEmpty() || digits.size() > 9)
+        return std::nullopt;
+    int value = 0;
+    for (QChar c : digits) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return negative ? -value : value;
+}
+
+} // namespace
+
 double toDoubleStrict(const QString& text, const QLocale& locale) {
+    if (const std::optional<double> integer = plainInteger(QStringView(text).trimmed()))
+        return *integer;
     QLocale strict = locale;
     strict.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
     bool ok = false;

@@ -112,7 +112,7 @@ void MeasurementData::ReadFile(const QString& FileName) {
 
 void MeasurementData::readText(const QString& text) {
     m_pointCount = 0;
-    const QStringList lines = text.split(lineEnd);
+    const QStringList lines = fieldtext::linesOf(text);
     const qsizetype lastLine = lines.size() - 1;
     if (lastLine < 1)
         throw CalibrationError::outOfRange(QStringLiteral("the file has no line after the header"));

@@ -2,6 +2,7 @@
 
 #include "model/CalibrationError.h"
 #include "model/FieldText.h"
+#include "model/GeneralTextWriter.h"
 #include "model/LeadingNumber.h"
 #include "model/LocaleNumber.h"
 #include "model/NumberText.h"
@@ -66,26 +67,31 @@ struct DateOrder {
 void MeasurementPoint::ParseString(QString& str) {
     const int16_t layout = toInt16Strict(str.right(2));
     str.chop(1);
-    QStringList fields = str.split(QLatin1Char('\t'));
+    const QList<QStringView> fields = QStringView(str).split(QLatin1Char('\t'));
     const qsizetype highest = fields.size() - 1;
     if (highest <= 3)
         return;
-    for (qsizetype i = 1; i < highest; ++i)
-        fields[i].replace(QLatin1Char(','), QLatin1Char('.'));
 
-    MeasurementDate = parseDateText(fields[0], layout);
-    for (std::size_t column = 1; column <= valueColumns.size(); ++column) {
-        if (static_cast<qsizetype>(column) > highest)
+    QString dateText = fields[0].toString();
+    MeasurementDate = parseDateText(dateText, layout);
+    for (qsizetype column = 1; column <= static_cast<qsizetype>(valueColumns.size()); ++column) {
+        if (column > highest)
             throw CalibrationError::outOfRange(
                 QStringLiteral("the line has %1 fields, field %2 is missing")
                     .arg(fields.size())
                     .arg(column + 1));
-        this->*valueColumns[column - 1] = leadingNumber(fields[static_cast<qsizetype>(column)]);
+        const QStringView field = fields[column];
+        // Decimal commas count as points in every field but the last one.
+        const bool commaIsPoint = column < highest && field.contains(QLatin1Char(','));
+        this->*valueColumns[static_cast<std::size_t>(column - 1)] =
+            commaIsPoint
+                ? leadingNumber(field.toString().replace(QLatin1Char(','), QLatin1Char('.')))
+                : leadingNumber(field);
     }
     modified = false;
     if (highest > enabledColumn - 1) {
-        QString& enabledText = fields[enabledColumn];
-        enabledText = withoutTrailingBlanks(enabledText).toLower();
+        const QString enabledText =
+            withoutTrailingBlanks(fields[enabledColumn].toString()).toLower();
         enabled = enabledText == QLatin1String("true");
     } else {
         enabled = true;
@@ -107,16 +113,22 @@ QString MeasurementPoint::headerLine() {
 
 QString MeasurementPoint::toLine() const {
     const DateParts date = OleDate::split(MeasurementDate);
-    QString line = QString::number(date.year) + QLatin1Char('-') +
-                   twoDigits(static_cast<int16_t>(date.month)) + QLatin1Char('-') +
-                   twoDigits(static_cast<int16_t>(date.day)) + QLatin1Char(' ') +
-                   twoDigits(static_cast<int16_t>(date.hour)) + QLatin1Char(':') +
-                   twoDigits(static_cast<int16_t>(date.minute)) + QLatin1Char(':') +
-                   twoDigits(static_cast<int16_t>(date.second)) + QLatin1Char('\t');
-    // The C locale always writes a decimal point, whatever the user's locale.
-    const QLocale fileLocale = QLocale::c();
-    for (Field field : valueColumns)
-        line += generalText(this->*field, fileLocale) + QLatin1Char('\t');
+    QString line;
+    line.reserve(400);
+    line += QString::number(date.year) + QLatin1Char('-') +
+            twoDigits(static_cast<int16_t>(date.month)) + QLatin1Char('-') +
+            twoDigits(static_cast<int16_t>(date.day)) + QLatin1Char(' ') +
+            twoDigits(static_cast<int16_t>(date.hour)) + QLatin1Char(':') +
+            twoDigits(static_cast<int16_t>(date.minute)) + QLatin1Char(':') +
+            twoDigits(static_cast<int16_t>(date.second)) + QLatin1Char('\t');
+    // Written as in the C locale, so always with a decimal point.
+    std::array<char, valueColumns.size() * (GeneralTextCapacity + 1)> values{};
+    char* end = values.data();
+    for (Field field : valueColumns) {
+        end += writeGeneralText(this->*field, end);
+        *end++ = '\t';
+    }
+    line += QLatin1String(values.data(), end);
     line += enabled ? QLatin1String("True") : QLatin1String("False");
     return line;
 }
@@ -175,20 +187,21 @@ double MeasurementPoint::parseDateText(QString& text, int16_t layout) {
     QStringList parts = partsOf(work, QLatin1Char('.'));
     const QString what = QStringLiteral("date \"%1\"").arg(text);
 
+    const QLocale locale;
     if (layout == 5) {
         const bool afternoon = partAt(parts, 6, what) == QLatin1String("PM");
         const bool twelve = partAt(parts, 3, what) == QLatin1String("12");
         if (afternoon && !twelve)
-            parts[3] = generalText(toDoubleStrict(parts[3]) + 12, QLocale());
+            parts[3] = generalText(toDoubleStrict(parts[3], locale) + 12, locale);
         else if (!afternoon && twelve)
             parts[3] = QStringLiteral("00");
     }
-    const int year = toInt16Strict(partAt(parts, order.year, what));
-    const int month = toInt16Strict(partAt(parts, order.month, what));
-    const int day = toInt16Strict(partAt(parts, order.day, what));
-    const int hour = toInt16Strict(partAt(parts, 3, what));
-    const int minute = toInt16Strict(partAt(parts, 4, what));
-    const int second = toInt16Strict(partAt(parts, 5, what));
+    const int year = toInt16Strict(partAt(parts, order.year, what), locale);
+    const int month = toInt16Strict(partAt(parts, order.month, what), locale);
+    const int day = toInt16Strict(partAt(parts, order.day, what), locale);
+    const int hour = toInt16Strict(partAt(parts, 3, what), locale);
+    const int minute = toInt16Strict(partAt(parts, 4, what), locale);
+    const int second = toInt16Strict(partAt(parts, 5, what), locale);
     return OleDate::fromParts(year, month, day, hour, minute, second);
 }
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -47,6 +48,38 @@ TEST(NumberText, GeneralTextOfDoubleRoundsTo15DigitsAndSwitchesToExponentOutside
         QString comma = QLatin1String(c.text);
         comma.replace(QLatin1Char('.'), QLatin1Char(','));
         EXPECT_EQ(orvo::generalText(c.value, commaLocale()), comma) << c.text;
+    }
+}
+
+// Qt's own %g-style text switches to the exponent form at the same exponents
+// and rounds the same way, except exact ties (a 5 and nothing after it past
+// the 15th digit), which Qt rounds up and the general text to even.
+TEST(NumberText, GeneralTextOfDoubleAgreesWithQtsRoundingOnManyValues) {
+    uint64_t state = 0x9E3779B97F4A7C15u;
+    const auto next = [&state] {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return state;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const uint64_t bits = next();
+        double value = 0;
+        if (i % 2 == 0) {
+            std::memcpy(&value, &bits, sizeof value);
+        } else {
+            // Short decimals, the usual content of a data file.
+            value = static_cast<double>(static_cast<int64_t>(bits % 2000000001) - 1000000000) /
+                    std::pow(10.0, static_cast<double>(bits >> 60));
+        }
+        if (!std::isfinite(value) || value == 0)
+            continue;
+        const QString exact = QString::number(value, 'e', 40);
+        if (exact.mid(exact.indexOf(QLatin1Char('.')) + 15, 26) ==
+            QStringLiteral("5") + QString(25, QLatin1Char('0')))
+            continue;
+        const QString expected = QString::number(value, 'g', 15).toUpper();
+        ASSERT_EQ(orvo::generalText(value, QLocale::c()), expected) << expected.toStdString();
     }
 }
 
@@ -115,9 +148,33 @@ TEST(LeadingNumber, ReadsTheLeadingNumberAndNeverFails) {
         {"True", 0},
         {"1e-5000", 0},
         {"\r5", 0},
+        {"+-5", 0},
+        {"-+5", 0},
+        {"--5", 0},
+        {"1e5e5", 1e5},
+        {"1.5E+3", 1500},
+        {"1 .5 E -1", 0.15},
     };
     for (const auto& c : cases)
         EXPECT_EQ(orvo::leadingNumber(QString::fromLatin1(c.text)), c.value) << c.text;
+}
+
+// Short texts of digits, signs, points and E take a quicker road than texts
+// with blanks; both must read the same.
+TEST(LeadingNumber, QuickAndCharacterWiseReadingAgree) {
+    const char alphabet[] = "0123456789+-.eE";
+    uint32_t state = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        QString text;
+        const int length = 1 + static_cast<int>(state % 12);
+        for (int k = 0; k < length; ++k) {
+            state = state * 1664525u + 1013904223u;
+            text += QLatin1Char(alphabet[(state >> 16) % (sizeof(alphabet) - 1)]);
+        }
+        const double quick = orvo::leadingNumber(text);
+        const double walked = orvo::leadingNumber(QLatin1Char(' ') + text);
+        ASSERT_EQ(quick, walked) << text.toStdString();
+    }
 }
 
 TEST(LeadingNumber, ReadsOnlyTheViewItIsGiven) {
