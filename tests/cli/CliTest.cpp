@@ -1,3 +1,4 @@
+#include "OrvoCalRun.h"
 #include "model/CalibrationFormula.h"
 #include "model/MeasurementPoint.h"
 
@@ -5,28 +6,14 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-ToolRun orvoCal(const QStringList& arguments) {
-    QProcess process;
-    // Not a terminal: questions cannot be asked.
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.start(QStringLiteral(ORVO_CAL_PATH), arguments);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), process.readAllStandardOutput(),
-            QString::fromUtf8(process.readAllStandardError())};
-}
+using orvo::test::orvoCal;
+using orvo::test::ToolRun;
 
 QString dataLine(const QString& date, const QString& last = QStringLiteral("\tTrue")) {
     QStringList fields{date};

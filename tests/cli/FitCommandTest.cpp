@@ -1,20 +1,14 @@
+#include "OrvoCalRun.h"
 #include "SampleData.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct FitRun {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
 
 class FitCommand : public testing::Test {
 protected:
@@ -31,13 +25,8 @@ protected:
         data.SaveFile(m_file);
     }
 
-    FitRun fit(const QStringList& options) {
-        QProcess process;
-        process.setStandardInputFile(QProcess::nullDevice());
-        process.start(QStringLiteral(ORVO_CAL_PATH), QStringList{"fit", m_file} + options);
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return {process.exitCode(), process.readAllStandardOutput(),
-                QString::fromUtf8(process.readAllStandardError())};
+    orvo::test::ToolRun fit(const QStringList& options) {
+        return orvo::test::orvoCal(QStringList{"fit", m_file} + options);
     }
 
     QTemporaryDir m_dir;
@@ -45,7 +34,8 @@ protected:
 };
 
 TEST_F(FitCommand, PrintsTheCandidatesBestFirst) {
-    const FitRun run = fit({"--quantity", "Cons", "--variables", "1", "--grades", "1"});
+    const orvo::test::ToolRun run =
+        fit({"--quantity", "Cons", "--variables", "1", "--grades", "1"});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = QString::fromUtf8(run.out).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3);
@@ -53,8 +43,8 @@ TEST_F(FitCommand, PrintsTheCandidatesBestFirst) {
 }
 
 TEST_F(FitCommand, JsonCarriesTheBlocksTheCandidatesAndTheFormula) {
-    const FitRun run = fit({"--quantity", "Cons", "--variables", "2", "--grades", "1,2", "--first",
-                            "2", "--last", "19", "--json"});
+    const orvo::test::ToolRun run = fit({"--quantity", "Cons", "--variables", "2", "--grades",
+                                         "1,2", "--first", "2", "--last", "19", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonObject json = QJsonDocument::fromJson(run.out).object();
     const QJsonArray params = json["calcParams"].toArray();
@@ -75,11 +65,12 @@ TEST_F(FitCommand, JsonCarriesTheBlocksTheCandidatesAndTheFormula) {
 }
 
 TEST_F(FitCommand, ChecksOfTheWorkbenchStopTheRunWithTheirMessage) {
-    const FitRun illegal =
+    const orvo::test::ToolRun illegal =
         fit({"--quantity", "Cons", "--variables", "1", "--grades", "1", "--first", "0"});
     EXPECT_EQ(illegal.exitCode, 1);
     EXPECT_TRUE(illegal.err.contains("illegalValues"));
-    const FitRun noLab = fit({"--quantity", "Cons", "--variables", "1", "--grades", "2", "--json"});
+    const orvo::test::ToolRun noLab =
+        fit({"--quantity", "Cons", "--variables", "1", "--grades", "2", "--json"});
     EXPECT_EQ(noLab.exitCode, 1);
     const QJsonObject json = QJsonDocument::fromJson(noLab.out).object();
     EXPECT_EQ(json["message"].toString(), "noLabValues");
@@ -95,7 +86,7 @@ TEST_F(FitCommand, WrongOptionsAreUsageErrors) {
         {"--quantity", "Ash", "--variables", "2", "--grades", "3"},
     };
     for (const QStringList& options : wrong) {
-        const FitRun run = fit(options);
+        const orvo::test::ToolRun run = fit(options);
         EXPECT_EQ(run.exitCode, 2) << options.join(' ').toStdString();
         EXPECT_FALSE(run.err.isEmpty());
     }
