@@ -1,29 +1,15 @@
 #include "CanonicalCommand.h"
 
 #include "CommandParser.h"
+#include "DataFileReader.h"
 #include "DateOrderPrompts.h"
 #include "ExitCode.h"
 #include "model/CalibrationError.h"
 #include "model/MeasurementData.h"
 
-#include <QTextStream>
 
-#include <cstdio>
 
 namespace orvo::cli {
-
-namespace {
-
-int reportError(const QString& file, const CalibrationError& error) {
-    QTextStream err(stderr);
-    err << "orvo-cal canonical: " << file;
-    if (error.fileLine() > 0)
-        err << ", line " << error.fileLine();
-    err << ": error " << static_cast<int>(error.number()) << ": " << error.description() << "\n";
-    return Failure;
-}
-
-} // namespace
 
 int runCanonical(const QStringList& arguments) {
     CommandParser command(
@@ -36,24 +22,18 @@ int runCanonical(const QStringList& arguments) {
     command.addOption(DateOrderPrompts::option());
     if (const auto done = command.parse(arguments))
         return *done;
-    DateOrderPrompts prompts;
-    if (!prompts.takeOption(command.parser()))
-        return command.usageError(QStringLiteral("--day-first takes yes or no"));
-
     const QString input = command.positional(0);
     const QString output = command.positional(1);
     MeasurementData data;
-    try {
-        data.ReadFile(input);
-    } catch (const CalibrationError& e) {
-        return reportError(input, e);
-    } catch (const DateOrderUndecided& e) {
-        return command.usageError(QString::fromStdString(e.what()));
-    }
+    const DataFileRead read = readDataFile(command, input, data);
+    if (read.usageExit)
+        return *read.usageExit;
+    if (read.error)
+        return reportFileError(QStringLiteral("canonical"), input, *read.error);
     try {
         data.SaveFile(output);
     } catch (const CalibrationError& e) {
-        return reportError(output, e);
+        return reportFileError(QStringLiteral("canonical"), output, e);
     }
     return Success;
 }

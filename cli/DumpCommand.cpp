@@ -1,6 +1,7 @@
 #include "DumpCommand.h"
 
 #include "CommandParser.h"
+#include "DataFileReader.h"
 #include "DateOrderPrompts.h"
 #include "ExitCode.h"
 #include "model/CalibrationError.h"
@@ -12,7 +13,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTextStream>
 
 #include <cstdio>
 
@@ -85,19 +85,12 @@ int runDump(const QStringList& arguments) {
     command.addOption(DateOrderPrompts::option());
     if (const auto done = command.parse(arguments))
         return *done;
-    DateOrderPrompts prompts;
-    if (!prompts.takeOption(command.parser()))
-        return command.usageError(QStringLiteral("--day-first takes yes or no"));
-
     MeasurementData data;
-    QJsonValue error(QJsonValue::Null);
-    try {
-        data.ReadFile(command.positional(0));
-    } catch (const CalibrationError& e) {
-        error = errorJson(e);
-    } catch (const DateOrderUndecided& e) {
-        return command.usageError(QString::fromStdString(e.what()));
-    }
+    const DataFileRead read = readDataFile(command, command.positional(0), data);
+    if (read.usageExit)
+        return *read.usageExit;
+    const QJsonValue error =
+        read.error ? QJsonValue(errorJson(*read.error)) : QJsonValue(QJsonValue::Null);
     QJsonArray points;
     for (int16_t i = 0; i < data.pointCount(); ++i)
         points.append(pointJson(*data.getMeasurementPoints(i)));

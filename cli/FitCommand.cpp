@@ -1,6 +1,7 @@
 #include "FitCommand.h"
 
 #include "CommandParser.h"
+#include "DataFileReader.h"
 #include "DateOrderPrompts.h"
 #include "ExitCode.h"
 #include "host/TranslationKeys.h"
@@ -136,21 +137,13 @@ int runFit(const QStringList& arguments) {
     for (const char* required : {"quantity", "variables", "grades"})
         if (!command.parser().isSet(QLatin1String(required)))
             return command.usageError(QStringLiteral("--%1 is required").arg(required));
-    DateOrderPrompts prompts;
-    if (!prompts.takeOption(command.parser()))
-        return command.usageError(QStringLiteral("--day-first takes yes or no"));
-
     const QString file = command.positional(0);
     MeasurementData data;
-    try {
-        data.ReadFile(file);
-    } catch (const CalibrationError& e) {
-        QTextStream(stderr) << "orvo-cal fit: " << file << ": error "
-                            << static_cast<int>(e.number()) << ": " << e.description() << "\n";
-        return Failure;
-    } catch (const DateOrderUndecided& e) {
-        return command.usageError(QString::fromStdString(e.what()));
-    }
+    const DataFileRead read = readDataFile(command, file, data);
+    if (read.usageExit)
+        return *read.usageExit;
+    if (read.error)
+        return reportFileError(QStringLiteral("fit"), file, *read.error);
     QString problem;
     const auto inputs = inputsFrom(command.parser(), data.pointCount(), problem);
     if (!inputs)

@@ -78,20 +78,26 @@ void RegressionCalculation::callEngine(const MeasurementData& data) {
     regre(m_calcParams.data(), matrix.data(), m_calcResults.data());
 }
 
-RegressionCalculation::Outcome RegressionCalculation::fullRun(const MeasurementData& data,
-                                                              const RegressionInputs& inputs) {
+RegressionCalculation::Outcome RegressionCalculation::checkPoints(const MeasurementData& data,
+                                                                  const RegressionInputs& inputs,
+                                                                  int needed) const {
     using namespace block;
-    fillControlBlock(inputs);
     const int32_t first = m_calcParams[FirstPoint];
     const int32_t last = m_calcParams[LastPoint];
     if (!rangeIsLegal(first, last, data.pointCount()))
         return Outcome::IllegalValues;
     const int usable = countLabPoints(data, first, last, m_calcParams[Measurement],
                                       inputs.takeGrade1, inputs.takeGrade2);
-    if (tooFewPoints(usable, m_calcParams[Variables] + 1))
-        return Outcome::NoLabValues;
-    callEngine(data);
-    return Outcome::Ran;
+    return tooFewPoints(usable, needed) ? Outcome::NoLabValues : Outcome::Ran;
+}
+
+RegressionCalculation::Outcome RegressionCalculation::fullRun(const MeasurementData& data,
+                                                              const RegressionInputs& inputs) {
+    fillControlBlock(inputs);
+    const Outcome checked = checkPoints(data, inputs, m_calcParams[block::Variables] + 1);
+    if (checked == Outcome::Ran)
+        callEngine(data);
+    return checked;
 }
 
 RegressionCalculation::Outcome RegressionCalculation::stepForward(const MeasurementData& data,
@@ -112,16 +118,10 @@ RegressionCalculation::Outcome RegressionCalculation::step(const MeasurementData
     using namespace block;
     if (selected < 0 || selected >= m_candidateCount)
         return Outcome::NothingToStepFrom;
-    const int32_t first = m_calcParams[FirstPoint];
-    const int32_t last = m_calcParams[LastPoint];
-    if (!rangeIsLegal(first, last, data.pointCount()))
-        return Outcome::IllegalValues;
-    const int usable = countLabPoints(data, first, last, m_calcParams[Measurement],
-                                      inputs.takeGrade1, inputs.takeGrade2);
     const bool forward = direction == Direction::Forward;
-    const int needed = forward ? m_calcParams[Variables] + 2 : m_calcParams[Variables];
-    if (tooFewPoints(usable, needed))
-        return Outcome::NoLabValues;
+    const Outcome checked = checkPoints(data, inputs, m_calcParams[Variables] + (forward ? 2 : 0));
+    if (checked != Outcome::Ran)
+        return checked;
     const int p = inputs.variablesPosition;
     if (forward)
         m_calcParams[Variables] = p < 4 ? p + 2 : p + 1;

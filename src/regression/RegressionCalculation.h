@@ -61,6 +61,10 @@ private:
     Outcome step(const MeasurementData& data, const RegressionInputs& inputs, int selected,
                  Direction direction);
     void fillControlBlock(const RegressionInputs& inputs);
+    // Range check and usable-point count of the stored block: Ran when the
+    // engine may be called with `needed` points at least.
+    Outcome checkPoints(const MeasurementData& data, const RegressionInputs& inputs,
+                        int needed) const;
     void callEngine(const MeasurementData& data);
 
     CalcParams m_calcParams{};

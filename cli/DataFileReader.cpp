@@ -1,0 +1,38 @@
+#include "DataFileReader.h"
+
+#include "CommandParser.h"
+#include "DateOrderPrompts.h"
+#include "ExitCode.h"
+#include "model/MeasurementData.h"
+
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace orvo::cli {
+
+DataFileRead readDataFile(const CommandParser& command, const QString& file,
+                          MeasurementData& data) {
+    DateOrderPrompts prompts;
+    if (!prompts.takeOption(command.parser()))
+        return {command.usageError(QStringLiteral("--day-first takes yes or no")), {}};
+    try {
+        data.ReadFile(file);
+    } catch (const CalibrationError& e) {
+        return {{}, e};
+    } catch (const DateOrderUndecided& e) {
+        return {command.usageError(QString::fromStdString(e.what())), {}};
+    }
+    return {};
+}
+
+int reportFileError(const QString& command, const QString& file, const CalibrationError& error) {
+    QTextStream err(stderr);
+    err << "orvo-cal " << command << ": " << file;
+    if (error.fileLine() > 0)
+        err << ", line " << error.fileLine();
+    err << ": error " << static_cast<int>(error.number()) << ": " << error.description() << "\n";
+    return Failure;
+}
+
+} // namespace orvo::cli
