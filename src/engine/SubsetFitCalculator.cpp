@@ -106,13 +106,14 @@ void SubsetFitCalculator::addTValues(SubsetFit& fit) const {
         const double error = fit.standardError * inverse.row(position).norm();
         fit.tCoefficients[slotAt(position)] = m_parameters(position) / error;
     }
-    // B = constant - sum of coefficient * mean, so its variance uses those weights.
+    // B = constant - sum of coefficient * mean with weights w: its variance is s^2 ||R^-T w||^2.
     Vector constantWeights(m_k + 1);
     constantWeights(0) = 1;
     for (int position = 1; position <= m_k; ++position)
         constantWeights(position) = -m_factor.signalMean(m_factor.signalAt(position));
-    const Vector constantGradient = inverse.transpose() * constantWeights;
-    fit.tConstant = fit.constant / (fit.standardError * constantGradient.norm());
+    const double constantSpread =
+        m_leading.transpose().triangularView<Eigen::Lower>().solve(constantWeights).norm();
+    fit.tConstant = fit.constant / (fit.standardError * constantSpread);
 
     fit.tTotal = m_k == 1 ? std::abs(fit.tCoefficients[0])
                           : std::sqrt(m_explained / m_k) / fit.standardError;
