@@ -16,12 +16,8 @@ bool CandidateRanking::ranksBefore(const SubsetFit& first, const SubsetFit& seco
     return first.signals.lexicographicallyBefore(second.signals);
 }
 
-std::vector<SubsetFit> CandidateRanking::best(std::vector<SubsetFit> fits, size_t count) {
-    const size_t kept = std::min(count, fits.size());
-    std::partial_sort(fits.begin(), fits.begin() + static_cast<std::ptrdiff_t>(kept), fits.end(),
-                      &CandidateRanking::ranksBefore);
-    fits.resize(kept);
-    return fits;
+void CandidateRanking::sort(std::vector<SubsetFit>& fits) {
+    std::sort(fits.begin(), fits.end(), &CandidateRanking::ranksBefore);
 }
 
 } // namespace orvo::engine

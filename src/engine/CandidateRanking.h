@@ -13,8 +13,7 @@ class CandidateRanking {
 public:
     static bool ranksBefore(const SubsetFit& first, const SubsetFit& second);
 
-    // The best `count` fits in rank order.
-    static std::vector<SubsetFit> best(std::vector<SubsetFit> fits, size_t count);
+    static void sort(std::vector<SubsetFit>& fits);
 };
 
 } // namespace orvo::engine

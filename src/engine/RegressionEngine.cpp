@@ -20,14 +20,27 @@ std::vector<SubsetFit> RegressionEngine::bestCandidates(const RunRequest& reques
         return {};
 
     TriangularFactor factor(samples);
-    std::vector<SubsetFit> fits;
-    fits.reserve(subsets.size());
+    std::vector<SubsetFit> screened;
+    screened.reserve(subsets.size());
     for (const SignalSubset& subset : subsets) {
         factor.arrange(subset);
-        if (auto fit = SubsetFitCalculator::calculate(factor, size))
-            fits.push_back(*fit);
+        if (auto fit = SubsetFitCalculator::screen(factor, size))
+            screened.push_back(*fit);
     }
-    return CandidateRanking::best(std::move(fits), RunRequest::kResultRows);
+    CandidateRanking::sort(screened);
+
+    // Only the written fits are completed; one whose values do not fit in a float gives way to
+    // the next. Completing keeps the screened correlation and standard error, so the order is
+    // that of the values written.
+    std::vector<SubsetFit> best;
+    for (const SubsetFit& candidate : screened) {
+        if (best.size() == RunRequest::kResultRows)
+            break;
+        factor.arrange(candidate.signals);
+        if (auto fit = SubsetFitCalculator::complete(factor, candidate))
+            best.push_back(*fit);
+    }
+    return best;
 }
 
 } // namespace orvo::engine

@@ -5,13 +5,6 @@
 
 namespace orvo::engine {
 
-SignalSubset SignalSubset::ofSignals(std::initializer_list<int> signals) {
-    SignalSubset subset;
-    for (const int signal : signals)
-        subset = subset.with(signal);
-    return subset;
-}
-
 int SignalSubset::size() const {
     return std::popcount(m_bits);
 }

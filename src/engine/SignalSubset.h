@@ -9,7 +9,6 @@ namespace orvo::engine {
 class SignalSubset {
 public:
     SignalSubset() = default;
-    static SignalSubset ofSignals(std::initializer_list<int> signals);
 
     bool contains(int signal) const { return (m_bits & bitOf(signal)) != 0; }
     int size() const;
@@ -22,8 +21,6 @@ public:
 
     // Compares the ascending signal lists lexicographically.
     bool lexicographicallyBefore(const SignalSubset& other) const;
-
-    bool operator==(const SignalSubset&) const = default;
 
 private:
     explicit SignalSubset(uint16_t bits) : m_bits(bits) {}

@@ -1,5 +1,7 @@
 #include "engine/SubsetFitCalculator.h"
 
+#include "engine/CoefficientRefinement.h"
+
 #include <Eigen/Dense>
 
 #include <algorithm>
@@ -20,17 +22,34 @@ bool isWritable(const SubsetFit& fit) {
     };
     return std::all_of(fit.coefficients.begin(), fit.coefficients.end(), writable) &&
            std::all_of(fit.tCoefficients.begin(), fit.tCoefficients.end(), writable) &&
-           isWritable(fit.constant) && isWritable(fit.standardError) && isWritable(fit.tTotal) &&
-           isWritable(fit.tConstant);
+           isWritable(fit.constant) && isWritable(fit.tTotal) && isWritable(fit.tConstant);
 }
 
 } // namespace
 
-std::optional<SubsetFit> SubsetFitCalculator::calculate(const TriangularFactor& factor, int k) {
+std::optional<SubsetFit> SubsetFitCalculator::screen(const TriangularFactor& factor, int k) {
     if (factor.sampleCount() < k + 1 || hasDependentSignal(factor, k))
         return std::nullopt;
     const SubsetFitCalculator calculator(factor, k);
+    double residual = calculator.residualSquares();
+    if (calculator.fitsExactly(residual))
+        residual = 0;
+
     SubsetFit fit;
+    for (const int signal : calculator.m_ascendingSignals)
+        fit.signals = fit.signals.with(signal);
+    const double explained = calculator.m_explained;
+    fit.correlation = explained > 0 ? std::sqrt(explained / (explained + residual)) : 0.0;
+    const auto degreesOfFreedom = static_cast<double>(factor.sampleCount() - k - 1);
+    fit.standardError = residual > 0 ? std::sqrt(residual / degreesOfFreedom) : 0.0;
+    return fit;
+}
+
+std::optional<SubsetFit> SubsetFitCalculator::complete(const TriangularFactor& factor,
+                                                       SubsetFit fit) {
+    SubsetFitCalculator calculator(factor, fit.signals.size());
+    calculator.m_parameters =
+        CoefficientRefinement::refine(factor, calculator.m_leading, calculator.m_parameters);
     calculator.addCoefficients(fit);
     calculator.addTValues(fit);
     if (!isWritable(fit))
@@ -43,7 +62,6 @@ SubsetFitCalculator::SubsetFitCalculator(const TriangularFactor& factor, int k)
     const auto lab = factor.triangle().col(TriangularFactor::kLabPosition);
     m_parameters = m_leading.triangularView<Eigen::Upper>().solve(Vector(lab.head(k + 1)));
     m_explained = lab.segment(1, k).squaredNorm();
-    m_residual = fitsExactly() ? 0.0 : lab.tail(TriangularFactor::kSize - k - 1).squaredNorm();
 
     SignalSubset subset;
     for (int position = 1; position <= k; ++position)
@@ -60,11 +78,14 @@ bool SubsetFitCalculator::hasDependentSignal(const TriangularFactor& factor, int
     return false;
 }
 
-bool SubsetFitCalculator::fitsExactly() const {
+double SubsetFitCalculator::residualSquares() const {
+    const auto lab = m_factor.triangle().col(TriangularFactor::kLabPosition);
+    return lab.tail(TriangularFactor::kSize - m_k - 1).squaredNorm();
+}
+
+bool SubsetFitCalculator::fitsExactly(double residual) const {
     if (m_factor.sampleCount() == m_k + 1)
         return true;
-    const auto lab = m_factor.triangle().col(TriangularFactor::kLabPosition);
-    const double residual = lab.tail(TriangularFactor::kSize - m_k - 1).squaredNorm();
     double scale = std::sqrt(m_explained + residual);
     for (int position = 1; position <= m_k; ++position)
         scale += std::abs(m_parameters(position)) *
@@ -80,25 +101,20 @@ size_t SubsetFitCalculator::slotAt(int position) const {
 }
 
 void SubsetFitCalculator::addCoefficients(SubsetFit& fit) const {
-    for (const int signal : m_ascendingSignals)
-        fit.signals = fit.signals.with(signal);
-    // B of the original data follows from the constant of the mean-shifted fit.
-    fit.constant = m_factor.labMean() + m_parameters(0);
+    // B of the original data follows from the constant of the shifted fit and the shifts.
+    long double constant = m_factor.labShift() + m_parameters(0);
     for (int position = 1; position <= m_k; ++position) {
         fit.coefficients[slotAt(position)] = m_parameters(position);
-        fit.constant -= m_parameters(position) * m_factor.signalMean(m_factor.signalAt(position));
+        constant -= static_cast<long double>(m_parameters(position)) *
+                    m_factor.signalShift(m_factor.signalAt(position));
     }
-    const double total = m_explained + m_residual;
-    fit.correlation = m_explained > 0 ? std::sqrt(m_explained / total) : 0.0;
+    fit.constant = static_cast<double>(constant);
 }
 
-// An exact fit keeps standard error, t-values and tTot at 0: they would be infinite.
+// An exact fit keeps t-values and tTot at 0: they would be infinite.
 void SubsetFitCalculator::addTValues(SubsetFit& fit) const {
-    if (m_residual == 0)
+    if (fit.standardError == 0)
         return;
-    const auto degreesOfFreedom = static_cast<double>(m_factor.sampleCount() - m_k - 1);
-    fit.standardError = std::sqrt(m_residual / degreesOfFreedom);
-
     // Covariance of the parameters: s^2 (R^T R)^-1 = s^2 R^-1 R^-T.
     const Block inverse =
         m_leading.triangularView<Eigen::Upper>().solve(Block::Identity(m_k + 1, m_k + 1));
@@ -106,13 +122,14 @@ void SubsetFitCalculator::addTValues(SubsetFit& fit) const {
         const double error = fit.standardError * inverse.row(position).norm();
         fit.tCoefficients[slotAt(position)] = m_parameters(position) / error;
     }
-    // B = constant - sum of coefficient * mean, so its variance uses those weights.
+    // B = constant - sum of coefficient * shift with weights w: its variance is s^2 ||R^-T w||^2.
     Vector constantWeights(m_k + 1);
     constantWeights(0) = 1;
     for (int position = 1; position <= m_k; ++position)
-        constantWeights(position) = -m_factor.signalMean(m_factor.signalAt(position));
-    const Vector constantGradient = inverse.transpose() * constantWeights;
-    fit.tConstant = fit.constant / (fit.standardError * constantGradient.norm());
+        constantWeights(position) = -m_factor.signalShift(m_factor.signalAt(position));
+    const double constantSpread =
+        m_leading.transpose().triangularView<Eigen::Lower>().solve(constantWeights).norm();
+    fit.tConstant = fit.constant / (fit.standardError * constantSpread);
 
     fit.tTotal = m_k == 1 ? std::abs(fit.tCoefficients[0])
                           : std::sqrt(m_explained / m_k) / fit.standardError;

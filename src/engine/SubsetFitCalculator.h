@@ -3,14 +3,14 @@
 #include "engine/SubsetFit.h"
 #include "engine/TriangularFactor.h"
 
-#include <Eigen/Core>
-
 #include <optional>
 #include <vector>
 
 namespace orvo::engine {
 
-// Reads the fit of the subset at the front of a triangular factor.
+// Reads the fit of the subset at the front of a triangular factor, in two stages: screening
+// gives what the ranking needs for every subset, completing adds the rest for the few that are
+// written.
 class SubsetFitCalculator {
 public:
     // A signal whose distance from the span of the constant and the subset's other signals is
@@ -30,19 +30,23 @@ public:
     // larger: one rounding of a single lab value is 2^-24 of it.
     static constexpr double kExactFitTolerance = 0x1p-36;
 
-    // Empty when the subset's signals are constant, zero or dependent, or when a value of the
-    // fit would not be a finite float. k is the subset size, the subset is at positions 1..k.
-    static std::optional<SubsetFit> calculate(const TriangularFactor& factor, int k);
+    // Signals, correlation and standard error of the subset at positions 1..k. Empty when the
+    // subset's signals are constant, zero or dependent.
+    static std::optional<SubsetFit> screen(const TriangularFactor& factor, int k);
+
+    // Adds coefficients, B, t-values and tTot to a screened fit whose subset is at the front.
+    // Empty when one of its values would not be a finite float.
+    static std::optional<SubsetFit> complete(const TriangularFactor& factor, SubsetFit fit);
 
 private:
-    static constexpr int kMaxBlock = RunRequest::kMaxVariables + 1;
-    using Block = Eigen::Matrix<double, Eigen::Dynamic, Eigen::Dynamic, 0, kMaxBlock, kMaxBlock>;
-    using Vector = Eigen::Matrix<double, Eigen::Dynamic, 1, 0, kMaxBlock, 1>;
+    using Block = TriangularFactor::LeadingBlock;
+    using Vector = TriangularFactor::LeadingVector;
 
     SubsetFitCalculator(const TriangularFactor& factor, int k);
 
     static bool hasDependentSignal(const TriangularFactor& factor, int k);
-    bool fitsExactly() const;
+    double residualSquares() const;
+    bool fitsExactly(double residual) const;
     size_t slotAt(int position) const;
     void addCoefficients(SubsetFit& fit) const;
     void addTValues(SubsetFit& fit) const;
@@ -50,9 +54,8 @@ private:
     const TriangularFactor& m_factor;
     int m_k;
     Block m_leading;
-    Vector m_parameters;    // constant of the mean-shifted fit, then the coefficients by position
+    Vector m_parameters;    // constant of the shifted fit, then the coefficients by position
     double m_explained = 0; // regression sum of squares
-    double m_residual = 0;  // residual sum of squares
     std::vector<int> m_ascendingSignals;
 };
 

@@ -8,22 +8,20 @@
 
 namespace orvo::engine {
 
-TriangularFactor::TriangularFactor(const SampleMatrix& samples) : m_sampleCount(samples.rows()) {
-    m_means = samples.colwise().mean();
+TriangularFactor::TriangularFactor(const SampleMatrix& samples) : m_data(samples.rows(), kSize) {
+    m_shifts = samples.colwise().mean().cast<float>().cast<double>();
     m_norms = samples.leftCols<RunRequest::kSignalCount>().colwise().norm();
+    m_data.col(0).setOnes();
+    m_data.rightCols<RunRequest::kSignalCount + 1>() = samples.rowwise() - m_shifts;
+    m_shiftedNorms = m_data.middleCols<RunRequest::kSignalCount>(1).colwise().norm();
 
-    Eigen::Matrix<double, Eigen::Dynamic, kSize> shifted(samples.rows(), kSize);
-    shifted.col(0).setOnes();
-    shifted.rightCols<RunRequest::kSignalCount + 1>() = samples.rowwise() - m_means;
-    m_shiftedNorms = shifted.middleCols<RunRequest::kSignalCount>(1).colwise().norm();
-
-    const Eigen::HouseholderQR<Eigen::Matrix<double, Eigen::Dynamic, kSize>> reduction(shifted);
+    const Eigen::HouseholderQR<Data> reduction(m_data);
     const Eigen::Index rows = std::min<Eigen::Index>(samples.rows(), kSize);
     m_triangle.setZero();
     m_triangle.topRows(rows) = reduction.matrixQR().topRows(rows).triangularView<Eigen::Upper>();
 
-    for (int position = 1; position <= RunRequest::kSignalCount; ++position)
-        m_signalAt[static_cast<size_t>(position)] = position;
+    for (int position = 0; position < kSize; ++position)
+        m_columnAt[static_cast<size_t>(position)] = position;
 }
 
 void TriangularFactor::arrange(const SignalSubset& subset) {
@@ -49,8 +47,8 @@ void TriangularFactor::swapWithNext(int position) {
     rotation.makeGivens(m_triangle(position, position), m_triangle(position + 1, position));
     m_triangle.applyOnTheLeft(position, position + 1, rotation.adjoint());
     m_triangle(position + 1, position) = 0.0;
-    std::swap(m_signalAt[static_cast<size_t>(position)],
-              m_signalAt[static_cast<size_t>(position + 1)]);
+    std::swap(m_columnAt[static_cast<size_t>(position)],
+              m_columnAt[static_cast<size_t>(position + 1)]);
 }
 
 } // namespace orvo::engine

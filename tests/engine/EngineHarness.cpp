@@ -14,22 +14,6 @@ Signals randomSignals(std::mt19937& random) {
     return signals;
 }
 
-Points polynomialPoints(double noise, std::mt19937& random) {
-    std::uniform_real_distribution<double> unit(-1, 1);
-    Points points;
-    for (int x = 0; x <= 20; ++x) {
-        Signals signals = randomSignals(random);
-        double lab = 1 + noise * unit(random);
-        for (int power = 1; power <= 5; ++power) {
-            signals[static_cast<size_t>(power - 1)] = static_cast<float>(std::pow(x, power));
-            lab += std::pow(x, power);
-        }
-        points.signals.push_back(signals);
-        points.lab.push_back(static_cast<float>(lab));
-    }
-    return points;
-}
-
 Points linearPoints(double offset, double noise, std::mt19937& random) {
     std::uniform_real_distribution<double> unit(-1, 1);
     Points points;

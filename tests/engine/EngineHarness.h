@@ -17,8 +17,6 @@ struct Points {
 
 // Signals drawn uniformly from -5..5: well conditioned, no dependencies.
 Signals randomSignals(std::mt19937& random);
-// x = 0..20: SIG1..SIG5 = x..x^5, random SIG6..SIG10; lab = 1 + x + .. + x^5 + uniform noise.
-Points polynomialPoints(double noise, std::mt19937& random);
 // 200 points of random signals; lab = offset + a combination of SIG1..SIG4 + uniform noise.
 Points linearPoints(double offset, double noise, std::mt19937& random);
 
