@@ -28,8 +28,8 @@ bool CoefficientRefinement::isNeeded(const TriangularFactor& factor, const Block
     const double labNorm = factor.triangle().col(TriangularFactor::kLabPosition).norm();
     const double dataScale = labNorm + parameters.cwiseAbs().dot(norms);
 
-    // First-order perturbation of each parameter by a backward error of the data: through the
-    // solution, |R^-1| (||y|| + sum |p_i| ||x_i||), and through the residual, |(R^T R)^-1| ||x||
+    // First-order perturbation of each parameter by a backward error of the data: through
+    // the solution |R^-1| (||y|| + sum |p_i| ||x_i||), through the residual |(R^T R)^-1| ||x||
     // ||r||.
     const Block covariance = inverse * inverse.transpose();
     const Vector bound = kBackwardError * (inverse.rowwise().norm() * dataScale +
