@@ -28,9 +28,8 @@ bool CoefficientRefinement::isNeeded(const TriangularFactor& factor, const Block
     const double labNorm = factor.triangle().col(TriangularFactor::kLabPosition).norm();
     const double dataScale = labNorm + parameters.cwiseAbs().dot(norms);
 
-    // First-order perturbation of each parameter by a backward error of the data: through
-    // the solution |R^-1| (||y|| + sum |p_i| ||x_i||), through the residual |(R^T R)^-1| ||x||
-    // ||r||.
+    // First-order perturbation of each parameter by a backward error of the data: through the
+    // solution |R^-1| (||y|| + sum |p_i| ||x_i||), through the residual |R^-1 R^-T| ||x|| ||r||.
     const Block covariance = inverse * inverse.transpose();
     const Vector bound = kBackwardError * (inverse.rowwise().norm() * dataScale +
                                            covariance.cwiseAbs() * norms * residualNorm);
