@@ -3,13 +3,53 @@
 #include <Eigen/Dense>
 
 #include <array>
+#include <cmath>
 
 namespace orvo::engine {
 
-TriangularFactor::LeadingVector
-CoefficientRefinement::refine(const TriangularFactor& factor,
-                              const TriangularFactor::LeadingBlock& leading,
-                              const TriangularFactor::LeadingVector& parameters) {
+namespace {
+
+// Backward error of the reduction and the column moves, relative to each column's norm: about
+// n u for the few hundred points a data set holds.
+constexpr double kBackwardError = 0x1p-45;
+constexpr double kRequiredAccuracy = 0x1p-30;
+
+} // namespace
+
+bool CoefficientRefinement::isNeeded(const TriangularFactor& factor, const Block& inverse,
+                                     const Vector& parameters, double residualNorm) {
+    const Eigen::Index size = parameters.size();
+    // Norms of the shifted columns at positions 0..k: the constant, then the signals.
+    Vector norms(size);
+    norms(0) = std::sqrt(static_cast<double>(factor.sampleCount()));
+    for (Eigen::Index position = 1; position < size; ++position)
+        norms(position) = factor.shiftedSignalNorm(factor.dataColumnAt(static_cast<int>(position)));
+    // Rotations keep column norms: the lab column of the triangle has the shifted lab's norm.
+    const double labNorm = factor.triangle().col(TriangularFactor::kLabPosition).norm();
+    const double dataScale = labNorm + parameters.cwiseAbs().dot(norms);
+
+    // First-order perturbation of each parameter by a backward error of the data: through the
+    // solution |R^-1| (||y|| + sum |p_i| ||x_i||), through the residual |R^-1 R^-T| ||x|| ||r||.
+    const Block covariance = inverse * inverse.transpose();
+    const Vector bound = kBackwardError * (inverse.rowwise().norm() * dataScale +
+                                           covariance.cwiseAbs() * norms * residualNorm);
+
+    // B mixes the constant with the coefficients weighted by the shifts.
+    double constant = factor.labShift() + parameters(0);
+    double constantBound = bound(0);
+    for (Eigen::Index position = 1; position < size; ++position) {
+        const double shift = factor.signalShift(factor.dataColumnAt(static_cast<int>(position)));
+        constant -= parameters(position) * shift;
+        constantBound += bound(position) * std::abs(shift);
+        if (bound(position) > kRequiredAccuracy * std::abs(parameters(position)))
+            return true;
+    }
+    return constantBound > kRequiredAccuracy * std::abs(constant);
+}
+
+CoefficientRefinement::Vector CoefficientRefinement::refine(const TriangularFactor& factor,
+                                                            const Block& leading,
+                                                            const Vector& parameters) {
     const auto size = static_cast<int>(parameters.size());
     const TriangularFactor::Data& data = factor.data();
     std::array<const double*, TriangularFactor::kMaxLeading> columns{};
@@ -30,7 +70,7 @@ CoefficientRefinement::refine(const TriangularFactor& factor,
     }
 
     // The correction solves R^T R d = X^T r.
-    TriangularFactor::LeadingVector correction(size);
+    Vector correction(size);
     for (int position = 0; position < size; ++position)
         correction(position) = static_cast<double>(gradient[static_cast<size_t>(position)]);
     leading.transpose().triangularView<Eigen::Lower>().solveInPlace(correction);

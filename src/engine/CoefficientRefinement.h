@@ -11,10 +11,19 @@ namespace orvo::engine {
 // the polynomial) with relative errors near 1e-6; one step brings them below 1e-10.
 class CoefficientRefinement {
 public:
+    using Block = TriangularFactor::LeadingBlock;
+    using Vector = TriangularFactor::LeadingVector;
+
+    // Whether the first-order error bound of the reduction allows an error above 2^-30 in a
+    // coefficient or in B. The step costs about as much as the rest of a short run, so it is
+    // taken only then. inverse is the inverse of the subset's triangle, residualNorm the
+    // square root of the residual sum of squares.
+    static bool isNeeded(const TriangularFactor& factor, const Block& inverse,
+                         const Vector& parameters, double residualNorm);
+
     // leading: the subset's triangle, parameters: constant then coefficients by position.
-    static TriangularFactor::LeadingVector
-    refine(const TriangularFactor& factor, const TriangularFactor::LeadingBlock& leading,
-           const TriangularFactor::LeadingVector& parameters);
+    static Vector refine(const TriangularFactor& factor, const Block& leading,
+                         const Vector& parameters);
 };
 
 } // namespace orvo::engine

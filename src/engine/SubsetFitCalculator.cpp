@@ -47,11 +47,17 @@ std::optional<SubsetFit> SubsetFitCalculator::screen(const TriangularFactor& fac
 
 std::optional<SubsetFit> SubsetFitCalculator::complete(const TriangularFactor& factor,
                                                        SubsetFit fit) {
-    SubsetFitCalculator calculator(factor, fit.signals.size());
-    calculator.m_parameters =
-        CoefficientRefinement::refine(factor, calculator.m_leading, calculator.m_parameters);
+    const int k = fit.signals.size();
+    SubsetFitCalculator calculator(factor, k);
+    const Block inverse =
+        calculator.m_leading.triangularView<Eigen::Upper>().solve(Block::Identity(k + 1, k + 1));
+    const double residualNorm =
+        fit.standardError * std::sqrt(static_cast<double>(factor.sampleCount() - k - 1));
+    if (CoefficientRefinement::isNeeded(factor, inverse, calculator.m_parameters, residualNorm))
+        calculator.m_parameters =
+            CoefficientRefinement::refine(factor, calculator.m_leading, calculator.m_parameters);
     calculator.addCoefficients(fit);
-    calculator.addTValues(fit);
+    calculator.addTValues(fit, inverse);
     if (!isWritable(fit))
         return std::nullopt;
     return fit;
@@ -112,12 +118,10 @@ void SubsetFitCalculator::addCoefficients(SubsetFit& fit) const {
 }
 
 // An exact fit keeps t-values and tTot at 0: they would be infinite.
-void SubsetFitCalculator::addTValues(SubsetFit& fit) const {
+void SubsetFitCalculator::addTValues(SubsetFit& fit, const Block& inverse) const {
     if (fit.standardError == 0)
         return;
     // Covariance of the parameters: s^2 (R^T R)^-1 = s^2 R^-1 R^-T.
-    const Block inverse =
-        m_leading.triangularView<Eigen::Upper>().solve(Block::Identity(m_k + 1, m_k + 1));
     for (int position = 1; position <= m_k; ++position) {
         const double error = fit.standardError * inverse.row(position).norm();
         fit.tCoefficients[slotAt(position)] = m_parameters(position) / error;

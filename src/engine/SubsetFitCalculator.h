@@ -49,7 +49,7 @@ private:
     bool fitsExactly(double residual) const;
     size_t slotAt(int position) const;
     void addCoefficients(SubsetFit& fit) const;
-    void addTValues(SubsetFit& fit) const;
+    void addTValues(SubsetFit& fit, const Block& inverse) const;
 
     const TriangularFactor& m_factor;
     int m_k;
