@@ -7,8 +7,6 @@
 #include "model/CalibrationError.h"
 #include "model/MeasurementData.h"
 
-
-
 namespace orvo::cli {
 
 int runCanonical(const QStringList& arguments) {
