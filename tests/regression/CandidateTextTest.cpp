@@ -63,21 +63,13 @@ TEST(CandidateText, TermsAndConstantFollowTheBlankAndSignRules) {
 TEST(CandidateText, RowsWithoutFirstSlotOrWithUnknownSignalsAreNotListed) {
     EXPECT_FALSE(textOf({{0, 1}, 1, 1, {0, 3}}));
     EXPECT_FALSE(textOf({{1, 1}, 1, 1, {2, 11}}));
+    EXPECT_FALSE(textOf({{1}, 1, 1, {2.5f}}));
     EXPECT_FALSE(textOf({{}, 0, 0, {}}));
 }
 
 TEST(CandidateText, NumbersUseTheUsersDecimalSeparator) {
     EXPECT_EQ(textOf({{1.5f}, -0.25f, 0.95f, {1}}, orvo::test::commaLocale()),
               QStringLiteral("1,5 * DLed  - 0,25 / correlation : 0,95"));
-}
-
-TEST(CandidateText, SlotSignalAcceptsOnlyWholeSignalNumbers) {
-    EXPECT_EQ(orvo::slotSignal(1.0f), 1);
-    EXPECT_EQ(orvo::slotSignal(10.0f), 10);
-    EXPECT_EQ(orvo::slotSignal(0.0f), 0);
-    EXPECT_EQ(orvo::slotSignal(2.5f), 0);
-    EXPECT_EQ(orvo::slotSignal(11.0f), 0);
-    EXPECT_EQ(orvo::slotSignal(-3.0f), 0);
 }
 
 } // namespace

@@ -7,21 +7,6 @@
 
 namespace {
 
-TEST(PointDetails, TwentyOneKeyedRowsWithTheirTranslationKeys) {
-    const auto& rows = orvo::pointDetailRows();
-    ASSERT_EQ(rows.size(), 21u);
-    EXPECT_EQ(rows[0].key, "Num.");
-    EXPECT_TRUE(rows[0].translationKey.isEmpty());
-    EXPECT_EQ(rows[3].key, "SIG1");
-    EXPECT_EQ(rows[3].caption, "DLed");
-    EXPECT_EQ(rows[12].caption, "S10");
-    EXPECT_EQ(rows[15].key, "Lab.Cons.");
-    EXPECT_EQ(rows[15].translationKey, "labCons");
-    EXPECT_EQ(rows[17].translationKey, "labRes");
-    EXPECT_EQ(rows[17].suffix, "1");
-    EXPECT_EQ(rows[20].key, "Line");
-}
-
 TEST(PointDetails, SignalsFlocAndTempHaveFourDecimalsTheRestPlainText) {
     auto point = orvo::test::samplePoint(0, 2, 0.75, {1.5, -0.00004, 3, 4, 5, 6.25, 7, 8, 9, 1e-7});
     point->Floc = 12;

@@ -178,22 +178,17 @@ TEST_F(WorkbenchTest, DisablingAPointFromTheChartTurnsItBlackAndLeavesItOutOfThe
     EXPECT_EQ(chart()->pointColor(0, 5), QColor(0, 0, 0));
     EXPECT_EQ(toggle->text(), "enablePoint");
     EXPECT_FALSE(data->getMeasurementPoints(5)->enabled);
+    click("CommandDelete");
+    EXPECT_EQ(chart()->pointColor(0, 5), QColor(0, 0, 255));
+    EXPECT_EQ(toggle->text(), "disablePoint");
+    EXPECT_TRUE(data->getMeasurementPoints(5)->enabled);
+    click("CommandDelete");
 
     click("CommandCalculate");
     EXPECT_EQ(chart()->pointCount(0), 11);
     EXPECT_EQ(view.plottedPoints()[5], 6);
     clickChartPoint(5);
     EXPECT_EQ(detail("Num."), "7");
-}
-
-TEST_F(WorkbenchTest, ReenablingRestoresBlueAndTheCaption) {
-    click("CommandCalculate");
-    clickChartPoint(2);
-    click("CommandDelete");
-    click("CommandDelete");
-    EXPECT_EQ(chart()->pointColor(0, 2), QColor(0, 0, 255));
-    EXPECT_EQ(child<QPushButton>("CommandDelete")->text(), "disablePoint");
-    EXPECT_TRUE(data->getMeasurementPoints(2)->enabled);
 }
 
 TEST_F(WorkbenchTest, EveryInputChangeResetsTheResults) {
