@@ -147,24 +147,4 @@ TEST(RegressionRun, TextBoxNumbersRoundHalvesToEvenAndSaturate) {
     EXPECT_EQ(orvo::textBoxNumber16(QStringLiteral("-1e6")), std::numeric_limits<int16_t>::min());
 }
 
-TEST(RegressionRun, FormulaTakesSlotsByTheirSignalNumbers) {
-    auto data = exactConsData(12, 2);
-    RegressionCalculation calc;
-    RegressionInputs in = inputs(2, "1", "12");
-    in.takeGrade1 = false;
-    in.takeGrade2 = true;
-    ASSERT_EQ(calc.fullRun(*data, in), Outcome::Ran);
-    calc.markResultsValid();
-    calc.fillFormulaList(QStringLiteral("c"));
-    const auto formula = calc.currentFormula(0, 1);
-    ASSERT_TRUE(formula);
-    EXPECT_EQ(formula->formula, 1);
-    EXPECT_EQ(formula->Grade, 2);
-    EXPECT_NEAR(formula->a1, 2.0f, 1e-5f) << "the exact signal is in every top candidate";
-    for (float other : {formula->a3, formula->a4, formula->a5, formula->a10})
-        EXPECT_EQ(other, 0.0f);
-    calc.resetResults();
-    EXPECT_FALSE(calc.currentFormula(0, 1));
-}
-
 } // namespace

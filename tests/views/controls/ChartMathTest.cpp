@@ -39,25 +39,4 @@ TEST(NearestPoint, PicksTheNearestPointWithinTheRadiusMeasuredInPixels) {
     EXPECT_FALSE(orvo::nearestPoint({}, {0.0, 0.0}, scale, 6.0).has_value());
 }
 
-TEST(NearestPoint, TiesGoToTheLowerSeriesThenTheLowerIndex) {
-    const std::vector<QList<QPointF>> series{{{2.0, 2.0}, {1.0, 1.0}, {1.0, 1.0}}, {{1.0, 1.0}}};
-    EXPECT_EQ(orvo::nearestPoint(series, {1.0, 1.0}, {1.0, 1.0}, 6.0), (ChartPointRef{0, 1}));
-}
-
-TEST(NiceTicks, SplitTheRangeIntoAboutSixRoundSteps) {
-    struct Case {
-        orvo::AxisRange range;
-        double interval;
-        int decimals;
-    };
-    for (const Case& c : {Case{{-0.5, 10.5}, 2.0, 0}, Case{{1.974, 3.426}, 0.2, 1},
-                          Case{{-0.5, 31.5}, 5.0, 0}, Case{{0.0, 1.0}, 0.2, 1},
-                          Case{{100.0, 100.06}, 0.01, 2}, Case{{0.0, 6000.0}, 1000.0, 0}}) {
-        const orvo::AxisTicks ticks = orvo::niceTicks(c.range);
-        EXPECT_DOUBLE_EQ(ticks.interval, c.interval) << c.range.min << ".." << c.range.max;
-        EXPECT_EQ(ticks.decimals, c.decimals) << c.range.min << ".." << c.range.max;
-    }
-    EXPECT_GT(orvo::niceTicks({1.0, 1.0}).interval, 0.0);
-}
-
 } // namespace

@@ -79,15 +79,6 @@ TEST_F(XYChartTest, MouseSignalCarriesTheValueButtonAndModifiers) {
     EXPECT_EQ(clicked.at(0).at(2).value<Qt::KeyboardModifiers>(), Qt::ShiftModifier);
 }
 
-TEST_F(XYChartTest, PixelsAndValuesMapBothWays) {
-    for (const QPointF value : {QPointF(1.0, 1.2), QPointF(4.2, 4.2), QPointF(2.5, 0.9)}) {
-        const QPoint pixel = m_chart.mapToPixel(value);
-        EXPECT_TRUE(m_chart.clickTarget()->rect().contains(pixel));
-        EXPECT_EQ(m_chart.mapToPixel(m_chart.mapToValue(pixel)), pixel);
-    }
-    EXPECT_GT(m_chart.mapToPixel({1.0, 1.0}).y(), m_chart.mapToPixel({2.0, 2.0}).y());
-}
-
 TEST_F(XYChartTest, PointColoursAreReadBackAndFallBackToTheSeriesColour) {
     m_chart.setPointColor(m_markers, 1, black);
 
@@ -97,16 +88,6 @@ TEST_F(XYChartTest, PointColoursAreReadBackAndFallBackToTheSeriesColour) {
 
     m_chart.setPoints(m_markers, {{1.0, 1.0}, {2.0, 2.0}});
     EXPECT_EQ(m_chart.pointColor(m_markers, 1), blue);
-}
-
-TEST_F(XYChartTest, AxesFitAllPointsAndRangeLinesWithPadding) {
-    m_chart.addRangeLine({5.5, -2.0, 4.0, black});
-    m_chart.redraw();
-
-    EXPECT_LT(m_chart.xRange().min, 0.8);
-    EXPECT_GT(m_chart.xRange().max, 5.5);
-    EXPECT_LT(m_chart.yRange().min, -2.0);
-    EXPECT_GT(m_chart.yRange().max, 4.2);
 }
 
 TEST_F(XYChartTest, SetPointAppendsAtTheEndAndRefusesGaps) {
