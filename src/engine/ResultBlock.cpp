@@ -4,21 +4,8 @@
 
 namespace orvo::engine {
 
-namespace {
-
-constexpr int kFirstCoefficient = 0;
-constexpr int kConstant = 5;
-constexpr int kCorrelation = 6;
-constexpr int kStandardError = 7;
-constexpr int kTTotal = 8;
-constexpr int kFirstTCoefficient = 9;
-constexpr int kTConstant = 14;
-constexpr int kFirstSignal = 15;
-
-} // namespace
-
 SignalSubset ResultBlock::signalsOfRow(int row) const {
-    const float* slots = m_values + row * kRowLength + kFirstSignal;
+    const float* slots = m_values + row * kRowLength + block::FirstSignal;
     SignalSubset subset;
     for (int slot = 0; slot < RunRequest::kMaxVariables; ++slot) {
         const float value = slots[slot];
@@ -40,15 +27,15 @@ void ResultBlock::write(const std::vector<SubsetFit>& fits) {
         float* row = m_values + index * kRowLength;
         const std::vector<int> signals = fit.signals.signals();
         for (size_t slot = 0; slot < signals.size(); ++slot) {
-            row[kFirstCoefficient + slot] = static_cast<float>(fit.coefficients[slot]);
-            row[kFirstTCoefficient + slot] = static_cast<float>(fit.tCoefficients[slot]);
-            row[kFirstSignal + slot] = static_cast<float>(signals[slot]);
+            row[block::FirstCoefficient + slot] = static_cast<float>(fit.coefficients[slot]);
+            row[block::FirstTCoefficient + slot] = static_cast<float>(fit.tCoefficients[slot]);
+            row[block::FirstSignal + slot] = static_cast<float>(signals[slot]);
         }
-        row[kConstant] = static_cast<float>(fit.constant);
-        row[kCorrelation] = static_cast<float>(fit.correlation);
-        row[kStandardError] = static_cast<float>(fit.standardError);
-        row[kTTotal] = static_cast<float>(fit.tTotal);
-        row[kTConstant] = static_cast<float>(fit.tConstant);
+        row[block::Constant] = static_cast<float>(fit.constant);
+        row[block::Correlation] = static_cast<float>(fit.correlation);
+        row[block::StdError] = static_cast<float>(fit.standardError);
+        row[block::TTotal] = static_cast<float>(fit.tTotal);
+        row[block::TConstant] = static_cast<float>(fit.tConstant);
     }
 }
 

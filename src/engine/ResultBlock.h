@@ -10,7 +10,7 @@ namespace orvo::engine {
 // The caller's result block: 17 rows of 20 floats, one candidate formula per row.
 class ResultBlock {
 public:
-    static constexpr int kRowLength = 20;
+    static constexpr int kRowLength = block::ColumnCount;
     static constexpr int kSize = RunRequest::kResultRows * kRowLength;
 
     explicit ResultBlock(float* values) : m_values(values) {}

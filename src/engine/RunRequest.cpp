@@ -4,17 +4,6 @@ namespace orvo::engine {
 
 namespace {
 
-constexpr int kLabQuantity = 1;
-constexpr int kVariableCount = 2;
-constexpr int kFirstGrade = 8;
-constexpr int kSecondGrade = 9;
-constexpr int kFirstPoint = 13;
-constexpr int kLastPoint = 14;
-constexpr int kMode = 16;
-constexpr int kStepRow = 17;
-
-constexpr int kFirstLabColumn = 28;
-
 std::optional<RunRequest::Mode> modeOf(int32_t value) {
     switch (value) {
     case 0:
@@ -31,14 +20,14 @@ std::optional<RunRequest::Mode> modeOf(int32_t value) {
 } // namespace
 
 std::optional<RunRequest> RunRequest::fromControlBlock(const int32_t* block) {
-    const int32_t quantity = block[kLabQuantity];
-    const int32_t count = block[kVariableCount];
-    const int32_t firstGrade = block[kFirstGrade];
-    const int32_t secondGrade = block[kSecondGrade];
-    const int32_t firstPoint = block[kFirstPoint];
-    const int32_t lastPoint = block[kLastPoint];
-    const int32_t stepRow = block[kStepRow];
-    const auto mode = modeOf(block[kMode]);
+    const int32_t quantity = block[block::Measurement];
+    const int32_t count = block[block::Variables];
+    const int32_t firstGrade = block[block::FirstGrade];
+    const int32_t secondGrade = block[block::SecondGrade];
+    const int32_t firstPoint = block[block::FirstPoint];
+    const int32_t lastPoint = block[block::LastPoint];
+    const int32_t stepRow = block[block::StepRow];
+    const auto mode = modeOf(block[block::Mode]);
 
     const bool valid = quantity >= 0 && quantity <= 3 && count >= 1 && count <= kMaxVariables &&
                        (firstGrade == 1 || firstGrade == 2) &&
@@ -49,7 +38,7 @@ std::optional<RunRequest> RunRequest::fromControlBlock(const int32_t* block) {
         return std::nullopt;
 
     RunRequest request;
-    request.labColumn = kFirstLabColumn + quantity;
+    request.labColumn = block::FirstLabColumn + quantity;
     request.variableCount = count;
     request.firstGrade = static_cast<float>(firstGrade);
     request.secondGrade = static_cast<float>(secondGrade);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/BlockLayout.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -9,9 +11,9 @@ namespace orvo::engine {
 struct RunRequest {
     enum class Mode { FullRun, StepForward, StepBack };
 
-    static constexpr int kSignalCount = 10;
-    static constexpr int kMaxVariables = 5;
-    static constexpr int kResultRows = 17;
+    static constexpr int kSignalCount = block::SignalCount;
+    static constexpr int kMaxVariables = block::MaxVariables;
+    static constexpr int kResultRows = block::RowCount;
 
     int labColumn = 0;     // matrix column of the lab quantity
     int variableCount = 0; // 1..5, the subset size of a full run

@@ -12,9 +12,9 @@ using SampleMatrix = Eigen::Matrix<double, Eigen::Dynamic, RunRequest::kSignalCo
 // Picks the points a fit runs on out of the caller's data matrix.
 class UsableSamples {
 public:
-    static constexpr int kMatrixColumns = 36;
-    static constexpr int kFirstSignalColumn = 5;
-    static constexpr int kGradeColumn = 34;
+    static constexpr int kMatrixColumns = block::MatrixColumns;
+    static constexpr int kFirstSignalColumn = block::FirstSignalColumn;
+    static constexpr int kGradeColumn = block::GradeColumn;
 
     // Reads rows firstRow..lastRow only. A point is usable when its grade is one of the
     // requested grades, its lab value is not 0, and its lab value and signals are finite.
