@@ -4,8 +4,9 @@
 #include "DataFileReader.h"
 #include "DateOrderPrompts.h"
 #include "ExitCode.h"
-#include "model/CalibrationError.h"
-#include "model/MeasurementData.h"
+
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/MeasurementData.h>
 
 namespace orvo::cli {
 

@@ -3,7 +3,8 @@
 #include "CommandParser.h"
 #include "DateOrderPrompts.h"
 #include "ExitCode.h"
-#include "model/MeasurementData.h"
+
+#include <orvo/model/MeasurementData.h>
 
 #include <QTextStream>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/CalibrationError.h"
+#include <orvo/model/CalibrationError.h>
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/Prompts.h"
+#include <orvo/host/Prompts.h>
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

@@ -4,10 +4,11 @@
 #include "DataFileReader.h"
 #include "DateOrderPrompts.h"
 #include "ExitCode.h"
-#include "model/CalibrationError.h"
-#include "model/MeasurementData.h"
-#include "model/MeasurementPoint.h"
-#include "model/OleDate.h"
+
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/MeasurementData.h>
+#include <orvo/model/MeasurementPoint.h>
+#include <orvo/model/OleDate.h>
 
 #include <QFile>
 #include <QJsonArray>

@@ -4,10 +4,11 @@
 #include "DataFileReader.h"
 #include "DateOrderPrompts.h"
 #include "ExitCode.h"
-#include "host/TranslationKeys.h"
-#include "model/CalibrationError.h"
-#include "model/MeasurementData.h"
-#include "regression/RegressionCalculation.h"
+
+#include <orvo/host/TranslationKeys.h>
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/MeasurementData.h>
+#include <orvo/regression/RegressionCalculation.h>
 
 #include <QFile>
 #include <QJsonArray>

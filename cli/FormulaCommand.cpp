@@ -2,8 +2,9 @@
 
 #include "CommandParser.h"
 #include "ExitCode.h"
-#include "model/CalibrationError.h"
-#include "model/CalibrationFormula.h"
+
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/CalibrationFormula.h>
 
 #include <QTextStream>
 

@@ -1,10 +1,10 @@
 // Fuzzes the data file reader on text in memory. What a read keeps must be
 // writable and read back to the same lines; the data matrix must build or
 // fail with a CalibrationError. Anything else is a finding.
-#include "host/Prompts.h"
-#include "model/CalibrationError.h"
-#include "model/MeasurementData.h"
-#include "model/MeasurementPoint.h"
+#include <orvo/host/Prompts.h>
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/MeasurementData.h>
+#include <orvo/model/MeasurementPoint.h>
 
 #include <QString>
 

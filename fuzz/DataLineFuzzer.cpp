@@ -1,7 +1,7 @@
 // Fuzzes the data line parser. A line that parses must come back unchanged
 // through its own text form; anything but a CalibrationError is a finding.
-#include "model/CalibrationError.h"
-#include "model/MeasurementPoint.h"
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/MeasurementPoint.h>
 
 #include <QString>
 

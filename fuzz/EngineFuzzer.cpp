@@ -2,7 +2,7 @@
 // arbitrary floats (NaN, infinities and denormals included) and an arbitrary
 // result block to step from. Whatever comes in, every result written must be
 // finite and rows past the candidates written must be empty.
-#include "engine/regre.h"
+#include <orvo/engine/regre.h>
 
 #include <array>
 #include <cmath>

@@ -1,7 +1,7 @@
 // Fuzzes the formula parameter file reader on text in memory, and the text
 // forms of whatever it read. Anything but a CalibrationError is a finding.
-#include "model/CalibrationError.h"
-#include "model/CalibrationFormula.h"
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/CalibrationFormula.h>
 
 #include <QString>
 

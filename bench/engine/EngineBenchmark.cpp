@@ -1,4 +1,4 @@
-#include "engine/regre.h"
+#include <orvo/engine/regre.h>
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // Reading and saving a full calibration data file (200 points, values with
 // four decimals as in real files), and the parts of it: parsing the text in
 // memory and writing the lines.
-#include "model/MeasurementData.h"
-#include "model/MeasurementPoint.h"
-#include "model/OleDate.h"
+#include <orvo/model/MeasurementData.h>
+#include <orvo/model/MeasurementPoint.h>
+#include <orvo/model/OleDate.h>
 
 #include <QTemporaryDir>
 

@@ -1,7 +1,7 @@
-#include "host/IDTMCommunication.h"
-#include "model/MeasurementData.h"
-#include "model/MeasurementPoint.h"
-#include "views/UCCalibration.h"
+#include <orvo/host/IDTMCommunication.h>
+#include <orvo/model/MeasurementData.h>
+#include <orvo/model/MeasurementPoint.h>
+#include <orvo/views/UCCalibration.h>
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "DemoSampleGenerator.h"
 
-#include "model/MeasurementPoint.h"
-#include "model/OleDate.h"
+#include <orvo/model/MeasurementPoint.h>
+#include <orvo/model/OleDate.h>
 
 #include <algorithm>
 #include <array>

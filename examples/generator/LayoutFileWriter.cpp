@@ -1,8 +1,8 @@
 #include "LayoutFileWriter.h"
 
-#include "model/CalibrationError.h"
-#include "model/MeasurementPoint.h"
-#include "model/OleDate.h"
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/MeasurementPoint.h>
+#include <orvo/model/OleDate.h>
 
 #include <QDir>
 #include <QFile>

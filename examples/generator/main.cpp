@@ -3,10 +3,11 @@
 // the same bytes.
 #include "DemoSampleGenerator.h"
 #include "LayoutFileWriter.h"
-#include "model/CalibrationError.h"
-#include "model/MeasurementData.h"
-#include "model/MeasurementPoint.h"
-#include "model/OleDate.h"
+
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/MeasurementData.h>
+#include <orvo/model/MeasurementPoint.h>
+#include <orvo/model/OleDate.h>
 
 #include <QCoreApplication>
 #include <QDir>

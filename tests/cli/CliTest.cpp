@@ -1,6 +1,7 @@
 #include "OrvoCalRun.h"
-#include "model/CalibrationFormula.h"
-#include "model/MeasurementPoint.h"
+
+#include <orvo/model/CalibrationFormula.h>
+#include <orvo/model/MeasurementPoint.h>
 
 #include <QFile>
 #include <QJsonDocument>

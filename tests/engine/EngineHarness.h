@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/regre.h"
+#include <orvo/engine/regre.h>
 
 #include <algorithm>
 #include <array>

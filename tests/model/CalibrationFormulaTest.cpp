@@ -1,8 +1,8 @@
-#include "model/CalibrationFormula.h"
-
 #include "LocaleScope.h"
 #include "ScriptedPrompts.h"
-#include "model/CalibrationError.h"
+
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/CalibrationFormula.h>
 
 #include <gtest/gtest.h>
 

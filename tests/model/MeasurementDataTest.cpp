@@ -1,9 +1,9 @@
-#include "model/MeasurementData.h"
-
 #include "SampleData.h"
 #include "ScriptedPrompts.h"
-#include "model/CalibrationError.h"
-#include "model/OleDate.h"
+
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/MeasurementData.h>
+#include <orvo/model/OleDate.h>
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "model/MeasurementPoint.h"
-
 #include "LocaleScope.h"
-#include "model/CalibrationError.h"
-#include "model/OleDate.h"
+
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/MeasurementPoint.h>
+#include <orvo/model/OleDate.h>
 
 #include <gtest/gtest.h>
 

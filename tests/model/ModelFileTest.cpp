@@ -1,8 +1,9 @@
 #include "LocaleScope.h"
 #include "SampleData.h"
-#include "model/CalibrationError.h"
-#include "model/CalibrationFormula.h"
-#include "model/TextFile.h"
+
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/CalibrationFormula.h>
+#include <orvo/model/TextFile.h>
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "model/OleDate.h"
-
 #include "LocaleScope.h"
-#include "model/CalibrationError.h"
+
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/OleDate.h>
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,10 @@
 #include "LocaleScope.h"
-#include "model/CalibrationError.h"
-#include "model/LeadingNumber.h"
-#include "model/LocaleNumber.h"
-#include "model/NumberText.h"
-#include "model/Rounding.h"
+
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/LeadingNumber.h>
+#include <orvo/model/LocaleNumber.h>
+#include <orvo/model/NumberText.h>
+#include <orvo/model/Rounding.h>
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "regression/CandidateText.h"
-
 #include "LocaleScope.h"
+
+#include <orvo/regression/CandidateText.h>
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "regression/PointDetails.h"
-
 #include "LocaleScope.h"
 #include "SampleData.h"
+
+#include <orvo/regression/PointDetails.h>
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "regression/RegressionCalculation.h"
-
 #include "SampleData.h"
-#include "regression/TextBoxNumber.h"
+
+#include <orvo/regression/RegressionCalculation.h>
+#include <orvo/regression/TextBoxNumber.h>
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "regression/ResultChartData.h"
-
 #include "SampleData.h"
+
+#include <orvo/regression/ResultChartData.h>
 
 #include <gtest/gtest.h>
 

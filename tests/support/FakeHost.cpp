@@ -1,6 +1,6 @@
 #include "FakeHost.h"
 
-#include "model/MeasurementPoint.h"
+#include <orvo/model/MeasurementPoint.h>
 
 namespace orvo::test {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/IDTMCommunication.h"
+#include <orvo/host/IDTMCommunication.h>
 
 #include <QHash>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/MeasurementData.h"
-#include "model/MeasurementPoint.h"
+#include <orvo/model/MeasurementData.h>
+#include <orvo/model/MeasurementPoint.h>
 
 #include <array>
 #include <memory>

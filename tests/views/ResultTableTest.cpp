@@ -1,10 +1,10 @@
-#include "views/ResultTable.h"
-
 #include "FakeHost.h"
 #include "LocaleScope.h"
-#include "host/TranslationKeys.h"
-#include "views/controls/GridSetup.h"
-#include "views/controls/Twips.h"
+
+#include <orvo/host/TranslationKeys.h>
+#include <orvo/views/ResultTable.h>
+#include <orvo/views/controls/GridSetup.h>
+#include <orvo/views/controls/Twips.h>
 
 #include <QHeaderView>
 #include <QStyledItemDelegate>

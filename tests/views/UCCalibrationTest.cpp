@@ -1,10 +1,10 @@
-#include "views/UCCalibration.h"
-
 #include "FakeHost.h"
 #include "SampleData.h"
 #include "ScriptedPrompts.h"
-#include "views/ResultTable.h"
-#include "views/controls/XYChart.h"
+
+#include <orvo/views/ResultTable.h>
+#include <orvo/views/UCCalibration.h>
+#include <orvo/views/controls/XYChart.h>
 
 #include <QCheckBox>
 #include <QComboBox>

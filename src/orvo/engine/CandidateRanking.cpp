@@ -1,4 +1,4 @@
-#include "engine/CandidateRanking.h"
+#include <orvo/engine/CandidateRanking.h>
 
 #include <algorithm>
 

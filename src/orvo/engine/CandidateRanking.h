@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/SubsetFit.h"
+#include <orvo/engine/SubsetFit.h>
 
 #include <vector>
 

@@ -1,6 +1,5 @@
-#include "engine/CandidateSubsets.h"
-
-#include "engine/RevolvingDoorOrder.h"
+#include <orvo/engine/CandidateSubsets.h>
+#include <orvo/engine/RevolvingDoorOrder.h>
 
 namespace orvo::engine {
 

@@ -1,4 +1,4 @@
-#include "engine/CoefficientRefinement.h"
+#include <orvo/engine/CoefficientRefinement.h>
 
 #include <Eigen/Dense>
 

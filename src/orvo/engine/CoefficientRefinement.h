@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/TriangularFactor.h"
+#include <orvo/engine/TriangularFactor.h>
 
 namespace orvo::engine {
 

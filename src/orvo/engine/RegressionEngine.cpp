@@ -1,10 +1,9 @@
-#include "engine/RegressionEngine.h"
-
-#include "engine/CandidateRanking.h"
-#include "engine/CandidateSubsets.h"
-#include "engine/SubsetFitCalculator.h"
-#include "engine/TriangularFactor.h"
-#include "engine/UsableSamples.h"
+#include <orvo/engine/CandidateRanking.h>
+#include <orvo/engine/CandidateSubsets.h>
+#include <orvo/engine/RegressionEngine.h>
+#include <orvo/engine/SubsetFitCalculator.h>
+#include <orvo/engine/TriangularFactor.h>
+#include <orvo/engine/UsableSamples.h>
 
 namespace orvo::engine {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/RunRequest.h"
-#include "engine/SignalSubset.h"
-#include "engine/SubsetFit.h"
+#include <orvo/engine/RunRequest.h>
+#include <orvo/engine/SignalSubset.h>
+#include <orvo/engine/SubsetFit.h>
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "engine/ResultBlock.h"
+#include <orvo/engine/ResultBlock.h>
 
 #include <algorithm>
 

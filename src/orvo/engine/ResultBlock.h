@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/SignalSubset.h"
-#include "engine/SubsetFit.h"
+#include <orvo/engine/SignalSubset.h>
+#include <orvo/engine/SubsetFit.h>
 
 #include <vector>
 

@@ -1,6 +1,5 @@
-#include "engine/RevolvingDoorOrder.h"
-
-#include "engine/RunRequest.h"
+#include <orvo/engine/RevolvingDoorOrder.h>
+#include <orvo/engine/RunRequest.h>
 
 #include <algorithm>
 #include <array>

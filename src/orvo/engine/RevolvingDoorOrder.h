@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/SignalSubset.h"
+#include <orvo/engine/SignalSubset.h>
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "engine/RunRequest.h"
+#include <orvo/engine/RunRequest.h>
 
 namespace orvo::engine {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/BlockLayout.h"
+#include <orvo/engine/BlockLayout.h>
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "engine/SignalSubset.h"
+#include <orvo/engine/SignalSubset.h>
 
 #include <algorithm>
 #include <bit>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/RunRequest.h"
-#include "engine/SignalSubset.h"
+#include <orvo/engine/RunRequest.h>
+#include <orvo/engine/SignalSubset.h>
 
 #include <array>
 

@@ -1,6 +1,5 @@
-#include "engine/SubsetFitCalculator.h"
-
-#include "engine/CoefficientRefinement.h"
+#include <orvo/engine/CoefficientRefinement.h>
+#include <orvo/engine/SubsetFitCalculator.h>
 
 #include <Eigen/Dense>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/SubsetFit.h"
-#include "engine/TriangularFactor.h"
+#include <orvo/engine/SubsetFit.h>
+#include <orvo/engine/TriangularFactor.h>
 
 #include <optional>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "engine/TriangularFactor.h"
+#include <orvo/engine/TriangularFactor.h>
 
 #include <Eigen/Householder>
 #include <Eigen/Jacobi>

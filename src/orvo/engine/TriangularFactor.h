@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/SignalSubset.h"
-#include "engine/UsableSamples.h"
+#include <orvo/engine/SignalSubset.h>
+#include <orvo/engine/UsableSamples.h>
 
 #include <Eigen/Core>
 

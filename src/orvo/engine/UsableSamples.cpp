@@ -1,4 +1,4 @@
-#include "engine/UsableSamples.h"
+#include <orvo/engine/UsableSamples.h>
 
 #include <cmath>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/RunRequest.h"
+#include <orvo/engine/RunRequest.h>
 
 #include <Eigen/Core>
 

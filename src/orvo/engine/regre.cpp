@@ -1,8 +1,7 @@
-#include "engine/regre.h"
-
-#include "engine/RegressionEngine.h"
-#include "engine/ResultBlock.h"
-#include "engine/RunRequest.h"
+#include <orvo/engine/RegressionEngine.h>
+#include <orvo/engine/ResultBlock.h>
+#include <orvo/engine/RunRequest.h>
+#include <orvo/engine/regre.h>
 
 using orvo::engine::RegressionEngine;
 using orvo::engine::ResultBlock;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "orvo/calcora_export.h"
+#include <orvo/calcora_export.h>
 
 #include <cstdint>
 

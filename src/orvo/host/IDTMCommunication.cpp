@@ -1,4 +1,4 @@
-#include "host/IDTMCommunication.h"
+#include <orvo/host/IDTMCommunication.h>
 
 namespace orvo {
 

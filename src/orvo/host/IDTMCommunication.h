@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/CalibrationFormula.h"
-#include "orvo/core_export.h"
+#include <orvo/core_export.h>
+#include <orvo/model/CalibrationFormula.h>
 
 #include <QString>
 #include <QVariant>

@@ -1,4 +1,4 @@
-#include "host/Prompts.h"
+#include <orvo/host/Prompts.h>
 
 namespace orvo {
 

@@ -1,4 +1,4 @@
-#include "model/CalibrationError.h"
+#include <orvo/model/CalibrationError.h>
 
 namespace orvo {
 

@@ -1,12 +1,11 @@
-#include "model/CalibrationFormula.h"
-
-#include "host/Prompts.h"
-#include "model/CalibrationError.h"
-#include "model/FieldText.h"
-#include "model/LeadingNumber.h"
-#include "model/NumberText.h"
-#include "model/Rounding.h"
-#include "model/TextFile.h"
+#include <orvo/host/Prompts.h>
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/CalibrationFormula.h>
+#include <orvo/model/FieldText.h>
+#include <orvo/model/LeadingNumber.h>
+#include <orvo/model/NumberText.h>
+#include <orvo/model/Rounding.h>
+#include <orvo/model/TextFile.h>
 
 #include <QLocale>
 #include <QStringList>

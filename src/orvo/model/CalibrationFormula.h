@@ -1,6 +1,6 @@
 #pragma once
 
-#include "orvo/core_export.h"
+#include <orvo/core_export.h>
 
 #include <QString>
 

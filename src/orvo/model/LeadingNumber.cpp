@@ -1,4 +1,4 @@
-#include "model/LeadingNumber.h"
+#include <orvo/model/LeadingNumber.h>
 
 #include <QVarLengthArray>
 

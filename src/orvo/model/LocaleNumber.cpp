@@ -1,7 +1,6 @@
-#include "model/LocaleNumber.h"
-
-#include "model/CalibrationError.h"
-#include "model/Rounding.h"
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/LocaleNumber.h>
+#include <orvo/model/Rounding.h>
 
 #include <cmath>
 #include <optional>

@@ -1,13 +1,12 @@
-#include "model/MeasurementData.h"
-
-#include "host/Prompts.h"
-#include "model/CalibrationError.h"
-#include "model/FieldText.h"
-#include "model/LocaleNumber.h"
-#include "model/MeasurementPoint.h"
-#include "model/OleDate.h"
-#include "model/Rounding.h"
-#include "model/TextFile.h"
+#include <orvo/host/Prompts.h>
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/FieldText.h>
+#include <orvo/model/LocaleNumber.h>
+#include <orvo/model/MeasurementData.h>
+#include <orvo/model/MeasurementPoint.h>
+#include <orvo/model/OleDate.h>
+#include <orvo/model/Rounding.h>
+#include <orvo/model/TextFile.h>
 
 #include <algorithm>
 

@@ -1,12 +1,11 @@
-#include "model/MeasurementPoint.h"
-
-#include "model/CalibrationError.h"
-#include "model/FieldText.h"
-#include "model/GeneralTextWriter.h"
-#include "model/LeadingNumber.h"
-#include "model/LocaleNumber.h"
-#include "model/NumberText.h"
-#include "model/OleDate.h"
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/FieldText.h>
+#include <orvo/model/GeneralTextWriter.h>
+#include <orvo/model/LeadingNumber.h>
+#include <orvo/model/LocaleNumber.h>
+#include <orvo/model/MeasurementPoint.h>
+#include <orvo/model/NumberText.h>
+#include <orvo/model/OleDate.h>
 
 #include <QStringList>
 

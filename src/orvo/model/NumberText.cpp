@@ -1,6 +1,5 @@
-#include "model/NumberText.h"
-
-#include "model/GeneralTextWriter.h"
+#include <orvo/model/GeneralTextWriter.h>
+#include <orvo/model/NumberText.h>
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,6 @@
-#include "model/Rounding.h"
-
-#include "model/CalibrationError.h"
-#include "model/NumberText.h"
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/NumberText.h>
+#include <orvo/model/Rounding.h>
 
 #include <QLocale>
 

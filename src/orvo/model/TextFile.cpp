@@ -1,6 +1,5 @@
-#include "model/TextFile.h"
-
-#include "model/CalibrationError.h"
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/TextFile.h>
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,6 @@
-#include "regression/CandidateText.h"
-
-#include "model/CalibrationFormula.h"
-#include "model/NumberText.h"
+#include <orvo/model/CalibrationFormula.h>
+#include <orvo/model/NumberText.h>
+#include <orvo/regression/CandidateText.h>
 
 #include <cmath>
 

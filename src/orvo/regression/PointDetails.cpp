@@ -1,10 +1,9 @@
-#include "regression/PointDetails.h"
-
-#include "host/TranslationKeys.h"
-#include "model/CalibrationFormula.h"
-#include "model/MeasurementPoint.h"
-#include "model/NumberText.h"
-#include "model/OleDate.h"
+#include <orvo/host/TranslationKeys.h>
+#include <orvo/model/CalibrationFormula.h>
+#include <orvo/model/MeasurementPoint.h>
+#include <orvo/model/NumberText.h>
+#include <orvo/model/OleDate.h>
+#include <orvo/regression/PointDetails.h>
 
 namespace orvo {
 

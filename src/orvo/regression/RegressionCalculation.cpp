@@ -1,11 +1,10 @@
-#include "regression/RegressionCalculation.h"
-
-#include "engine/regre.h"
-#include "host/TranslationKeys.h"
-#include "model/MeasurementData.h"
-#include "model/MeasurementPoint.h"
-#include "regression/CandidateText.h"
-#include "regression/TextBoxNumber.h"
+#include <orvo/engine/regre.h>
+#include <orvo/host/TranslationKeys.h>
+#include <orvo/model/MeasurementData.h>
+#include <orvo/model/MeasurementPoint.h>
+#include <orvo/regression/CandidateText.h>
+#include <orvo/regression/RegressionCalculation.h>
+#include <orvo/regression/TextBoxNumber.h>
 
 namespace orvo {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "model/CalibrationFormula.h"
-#include "orvo/core_export.h"
-#include "regression/RegressionBlocks.h"
-#include "regression/RegressionInputs.h"
+#include <orvo/core_export.h>
+#include <orvo/model/CalibrationFormula.h>
+#include <orvo/regression/RegressionBlocks.h>
+#include <orvo/regression/RegressionInputs.h>
 
 #include <QLocale>
 #include <QStringList>

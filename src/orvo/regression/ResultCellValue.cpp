@@ -1,4 +1,4 @@
-#include "regression/ResultCellValue.h"
+#include <orvo/regression/ResultCellValue.h>
 
 #include <cmath>
 

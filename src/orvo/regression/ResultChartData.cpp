@@ -1,8 +1,7 @@
-#include "regression/ResultChartData.h"
-
-#include "model/MeasurementData.h"
-#include "model/MeasurementPoint.h"
-#include "regression/CandidateText.h"
+#include <orvo/model/MeasurementData.h>
+#include <orvo/model/MeasurementPoint.h>
+#include <orvo/regression/CandidateText.h>
+#include <orvo/regression/ResultChartData.h>
 
 #include <algorithm>
 #include <cmath>

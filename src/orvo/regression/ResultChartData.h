@@ -1,7 +1,7 @@
 #pragma once
 
-#include "orvo/core_export.h"
-#include "regression/RegressionBlocks.h"
+#include <orvo/core_export.h>
+#include <orvo/regression/RegressionBlocks.h>
 
 #include <QPointF>
 #include <QVector>

@@ -1,7 +1,6 @@
-#include "regression/TextBoxNumber.h"
-
-#include "model/LeadingNumber.h"
-#include "model/Rounding.h"
+#include <orvo/model/LeadingNumber.h>
+#include <orvo/model/Rounding.h>
+#include <orvo/regression/TextBoxNumber.h>
 
 #include <algorithm>
 #include <limits>

@@ -1,7 +1,6 @@
-#include "views/GuardedCall.h"
-
-#include "host/Prompts.h"
-#include "model/CalibrationError.h"
+#include <orvo/host/Prompts.h>
+#include <orvo/model/CalibrationError.h>
+#include <orvo/views/GuardedCall.h>
 
 #include <QCoreApplication>
 

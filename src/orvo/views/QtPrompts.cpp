@@ -1,4 +1,4 @@
-#include "views/QtPrompts.h"
+#include <orvo/views/QtPrompts.h>
 
 #include <QApplication>
 #include <QDialog>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "host/Prompts.h"
-#include "orvo/views_export.h"
+#include <orvo/host/Prompts.h>
+#include <orvo/views_export.h>
 
 namespace orvo {
 

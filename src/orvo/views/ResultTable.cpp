@@ -1,7 +1,6 @@
-#include "views/ResultTable.h"
-
-#include "host/IDTMCommunication.h"
-#include "host/TranslationKeys.h"
+#include <orvo/host/IDTMCommunication.h>
+#include <orvo/host/TranslationKeys.h>
+#include <orvo/views/ResultTable.h>
 
 #include <QVBoxLayout>
 

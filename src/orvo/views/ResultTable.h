@@ -1,7 +1,7 @@
 #pragma once
 
-#include "orvo/views_export.h"
-#include "views/UCResultTable.h"
+#include <orvo/views/UCResultTable.h>
+#include <orvo/views_export.h>
 
 #include <QDialog>
 

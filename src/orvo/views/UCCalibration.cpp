@@ -1,20 +1,19 @@
-#include "views/UCCalibration.h"
-
-#include "host/IDTMCommunication.h"
-#include "host/Prompts.h"
-#include "host/TranslationKeys.h"
-#include "model/CalibrationError.h"
-#include "model/LocaleNumber.h"
-#include "model/MeasurementData.h"
-#include "model/MeasurementPoint.h"
-#include "model/NumberText.h"
-#include "regression/PointDetails.h"
-#include "regression/TextBoxNumber.h"
-#include "views/GuardedCall.h"
-#include "views/ResultTable.h"
-#include "views/WorkbenchLayout.h"
-#include "views/controls/Twips.h"
-#include "views/controls/XYChart.h"
+#include <orvo/host/IDTMCommunication.h>
+#include <orvo/host/Prompts.h>
+#include <orvo/host/TranslationKeys.h>
+#include <orvo/model/CalibrationError.h>
+#include <orvo/model/LocaleNumber.h>
+#include <orvo/model/MeasurementData.h>
+#include <orvo/model/MeasurementPoint.h>
+#include <orvo/model/NumberText.h>
+#include <orvo/regression/PointDetails.h>
+#include <orvo/regression/TextBoxNumber.h>
+#include <orvo/views/GuardedCall.h>
+#include <orvo/views/ResultTable.h>
+#include <orvo/views/UCCalibration.h>
+#include <orvo/views/WorkbenchLayout.h>
+#include <orvo/views/controls/Twips.h>
+#include <orvo/views/controls/XYChart.h>
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/MeasurementData.h"
-#include "orvo/views_export.h"
-#include "regression/RegressionCalculation.h"
-#include "regression/ResultChartData.h"
-#include "views/WorkbenchLayout.h"
+#include <orvo/model/MeasurementData.h>
+#include <orvo/regression/RegressionCalculation.h>
+#include <orvo/regression/ResultChartData.h>
+#include <orvo/views/WorkbenchLayout.h>
+#include <orvo/views_export.h>
 
 #include <QWidget>
 

@@ -1,8 +1,7 @@
-#include "views/UCResultTable.h"
-
-#include "regression/ResultCellValue.h"
-#include "views/controls/GridSetup.h"
-#include "views/controls/Twips.h"
+#include <orvo/regression/ResultCellValue.h>
+#include <orvo/views/UCResultTable.h>
+#include <orvo/views/controls/GridSetup.h>
+#include <orvo/views/controls/Twips.h>
 
 #include <QResizeEvent>
 #include <QTableWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "orvo/views_export.h"
+#include <orvo/views_export.h>
 
 #include <QWidget>
 

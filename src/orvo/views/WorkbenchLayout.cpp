@@ -1,4 +1,4 @@
-#include "views/WorkbenchLayout.h"
+#include <orvo/views/WorkbenchLayout.h>
 
 namespace orvo {
 

@@ -1,4 +1,4 @@
-#include "views/controls/ChartMath.h"
+#include <orvo/views/controls/ChartMath.h>
 
 #include <algorithm>
 #include <cmath>

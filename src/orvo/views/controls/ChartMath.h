@@ -1,7 +1,7 @@
 #pragma once
 
-#include "orvo/views_export.h"
-#include "views/controls/ChartPointRef.h"
+#include <orvo/views/controls/ChartPointRef.h>
+#include <orvo/views_export.h>
 
 #include <QList>
 #include <QPointF>

@@ -1,4 +1,4 @@
-#include "views/controls/FloatDisplayDelegate.h"
+#include <orvo/views/controls/FloatDisplayDelegate.h>
 
 #include <QLocale>
 

@@ -1,7 +1,6 @@
-#include "views/controls/GridSetup.h"
-
-#include "model/CalibrationError.h"
-#include "views/controls/FloatDisplayDelegate.h"
+#include <orvo/model/CalibrationError.h>
+#include <orvo/views/controls/FloatDisplayDelegate.h>
+#include <orvo/views/controls/GridSetup.h>
 
 #include <QHeaderView>
 #include <QTableWidget>

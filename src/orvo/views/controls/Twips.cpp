@@ -1,4 +1,4 @@
-#include "views/controls/Twips.h"
+#include <orvo/views/controls/Twips.h>
 
 #include <QPaintDevice>
 #include <QtMath>

@@ -1,6 +1,5 @@
-#include "views/controls/XYChart.h"
-
-#include "model/CalibrationError.h"
+#include <orvo/model/CalibrationError.h>
+#include <orvo/views/controls/XYChart.h>
 
 #include <QChart>
 #include <QChartView>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "orvo/views_export.h"
-#include "views/controls/ChartMath.h"
-#include "views/controls/ChartPointRef.h"
+#include <orvo/views/controls/ChartMath.h>
+#include <orvo/views/controls/ChartPointRef.h>
+#include <orvo/views_export.h>
 
 #include <QColor>
 #include <QList>
