@@ -50,11 +50,13 @@ void SubsetScreen::visit(int depth, int last, double inverseBound, SignalSubset 
         const SignalSubset next = chosen.with(index + 1);
         // gap / columnSquares is the smallest the squared relative distance can be.
         const double gap = pivot - error;
+        if (depth + 1 == m_size) {
+            addLastSignal(level, index, inverseBound, gap >= pivot / 2, next);
+            continue;
+        }
         const double nextBound = (inverseBound + 1) * columnSquares / gap;
         if (!(gap > 0) || !std::isfinite(nextBound)) {
             addUnbounded(depth + 1, index, next);
-        } else if (depth + 1 == m_size) {
-            addLastSignal(level, index, nextBound, next);
         } else {
             eliminate(depth, index);
             visit(depth + 1, index, nextBound, next);
@@ -80,15 +82,19 @@ void SubsetScreen::eliminate(int depth, int index) {
         next.col(after) = level.col(after) - column * (level(index, after) * inverse);
 }
 
-// Adds the subset whose last signal is index, with the lower bound of its residual.
+// Adds the subset whose last signal is index, with the lower bound of its residual. With at
+// most half the pivot lost to the error, 2 columnSquares / pivot bounds 1 / d^2 and one division
+// serves both the residual and F.
 void SubsetScreen::addLastSignal(const Level& level, int index, double inverseBound,
-                                 SignalSubset subset) {
+                                 bool smallError, SignalSubset subset) {
+    const double inversePivot = 1 / level(index, index);
     const double coupling = level(index, kLab);
-    const double residual = level(kLab, kLab) - coupling * coupling / level(index, index);
-    const double scaleSquares = 2 * m_labSquares * (1 + (m_size + 1) * inverseBound);
+    const double residual = level(kLab, kLab) - coupling * coupling * inversePivot;
+    const double lastBound = (inverseBound + 1) * 2 * m_columnSquares(index) * inversePivot;
+    const double scaleSquares = 2 * m_labSquares * (1 + (m_size + 1) * lastBound);
     double bound = residual - kErrorBound * (std::max(residual, 0.0) + scaleSquares);
     const double exactFitSquares = square(2 * SubsetFitCalculator::kExactFitTolerance);
-    if (m_alwaysExact || !(bound > exactFitSquares * scaleSquares))
+    if (m_alwaysExact || !smallError || !(bound > exactFitSquares * scaleSquares))
         bound = 0;
     m_subsets.push_back({subset, bound});
 }

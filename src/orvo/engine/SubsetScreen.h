@@ -53,7 +53,8 @@ private:
 
     void visit(int depth, int last, double inverseBound, SignalSubset chosen);
     void eliminate(int depth, int index);
-    void addLastSignal(const Level& level, int index, double inverseBound, SignalSubset subset);
+    void addLastSignal(const Level& level, int index, double inverseBound, bool smallError,
+                       SignalSubset subset);
     void addUnbounded(int depth, int last, SignalSubset chosen);
 
     int m_size;
