@@ -2,7 +2,7 @@
 
 #include "CommandParser.h"
 #include "DataFileReader.h"
-#include "DateOrderPrompts.h"
+#include "DateOrderQuestion.h"
 #include "ExitCode.h"
 
 #include <orvo/host/TranslationKeys.h>
@@ -132,7 +132,7 @@ int runFit(const QStringList& arguments) {
     command.addOption(valueOption("first", "First point of the range (default 1).", "F"));
     command.addOption(valueOption("last", "Last point of the range (default: all).", "L"));
     command.addOption({QStringLiteral("json"), QStringLiteral("Print the blocks as JSON.")});
-    command.addOption(DateOrderPrompts::option());
+    command.addOption(DateOrderQuestion::option());
     if (const auto done = command.parse(arguments))
         return *done;
     for (const char* required : {"quantity", "variables", "grades"})

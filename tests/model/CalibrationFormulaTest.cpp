@@ -1,5 +1,4 @@
 #include "LocaleScope.h"
-#include "ScriptedPrompts.h"
 
 #include <orvo/model/CalibrationError.h>
 #include <orvo/model/CalibrationFormula.h>
@@ -36,16 +35,6 @@ TEST(CalibrationFormula, TextFormPutsTwoBlanksBeforeEverySignAfterTheFirstTerm) 
         EXPECT_EQ(formula.GetFormulaString().toStdString(), text);
     test::LocaleScope comma(test::commaLocale());
     EXPECT_EQ(formulaOf(2, {{5, 0.75f}}, -1.5f).GetFormulaString(), "Res1 = 0,75 * SLaser  - 1,5");
-}
-
-TEST(CalibrationFormula, ShowFormulaShowsTheParameterNoticeWithOk) {
-    test::ScriptedPrompts prompts;
-    formulaOf(1, {{2, -0.5f}}, 4, 3).ShowFormula();
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].buttons, Prompts::Buttons::Ok);
-    EXPECT_EQ(prompts.messages[0].text,
-              "Following parameters will be sent to DTM: \nformula: ash\ngrade: 1&2\na1: 0\n"
-              "a2: -0.5\na3: 0\na4: 0\na5: 0\na6: 0\na7: 0\na8: 0\na9: 0\na10: 0\nb: 4");
 }
 
 TEST(CalibrationFormula, CountsNonZeroCoefficientsOnly1To10) {

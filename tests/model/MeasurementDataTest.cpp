@@ -1,5 +1,4 @@
 #include "SampleData.h"
-#include "ScriptedPrompts.h"
 
 #include <orvo/model/CalibrationError.h>
 #include <orvo/model/MeasurementData.h>
@@ -38,10 +37,16 @@ QStringList datesOf(const MeasurementData& data) {
 }
 
 // The dates read, in slot order, then the error that stopped the read.
-std::string read(MeasurementData& data, const QString& text) {
+// Questions asked are added to questions, answered by dayFirst.
+std::string read(MeasurementData& data, const QString& text, QStringList* questions = nullptr,
+                 bool dayFirst = false) {
     QStringList result;
     try {
-        data.readText(text);
+        data.readText(text, [&](const QString& question) {
+            if (questions)
+                *questions << question;
+            return dayFirst;
+        });
         result = datesOf(data);
     } catch (const CalibrationError& e) {
         result = datesOf(data) << QStringLiteral("error %1 at line %2")
@@ -100,27 +105,26 @@ TEST(MeasurementData, ReadingRules) {
              "2005-03-07 09:00:00\t1\t2\t3\t4\t5" + crlf,
          "2005-03-09 09:00:00, 2005-03-08 09:00:00, error 9 at line 4"}};
     for (const auto& [text, dates] : cases) {
-        test::ScriptedPrompts prompts;
+        QStringList questions;
         MeasurementData data;
-        EXPECT_EQ(read(data, text), dates) << text.toStdString();
-        EXPECT_TRUE(prompts.messages.empty()) << text.toStdString();
+        EXPECT_EQ(read(data, text, &questions), dates) << text.toStdString();
+        EXPECT_TRUE(questions.empty()) << text.toStdString();
     }
 }
 
-TEST(MeasurementData, UndecidableDayOrMonthIsAskedOnce) {
-    const std::tuple<QString, Prompts::Answer, const char*> cases[] = {
-        {"07.03.2005 09:00:00", Prompts::Answer::Yes, "2005-03-07 09:00:00"},
-        {"07-03-2005 09:00:00", Prompts::Answer::No, "2005-07-03 09:00:00"}};
-    for (const auto& [date, answer, first] : cases) {
-        test::ScriptedPrompts prompts;
-        prompts.answers.push_back(answer);
+TEST(MeasurementData, UndecidableDayOrMonthIsAskedOnceAndReadsMonthFirstWithoutAnAnswerer) {
+    const std::tuple<QString, bool, const char*> cases[] = {
+        {"07.03.2005 09:00:00", true, "2005-03-07 09:00:00"},
+        {"07-03-2005 09:00:00", false, "2005-07-03 09:00:00"}};
+    for (const auto& [date, dayFirst, first] : cases) {
+        QStringList questions;
         MeasurementData data;
-        EXPECT_EQ(read(data, file({date})), first);
-        ASSERT_EQ(prompts.messages.size(), 1u);
-        EXPECT_EQ(prompts.messages[0].text,
-                  QStringLiteral("Is it 'dd%1mm%1yyyy' date format?").arg(date[2]));
-        EXPECT_EQ(prompts.messages[0].buttons, Prompts::Buttons::YesNo);
-        EXPECT_EQ(prompts.messages[0].icon, Prompts::Icon::Question);
+        EXPECT_EQ(read(data, file({date, date}), &questions, dayFirst),
+                  std::string(first) + ", " + first);
+        EXPECT_EQ(questions,
+                  QStringList{QStringLiteral("Is it 'dd%1mm%1yyyy' date format?").arg(date[2])});
+        data.readText(file({date}));
+        EXPECT_EQ(datesOf(data), QStringList{QStringLiteral("2005-07-03 09:00:00")});
     }
 }
 

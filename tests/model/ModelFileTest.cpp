@@ -1,3 +1,4 @@
+#include "FailDevice.h"
 #include "LocaleScope.h"
 #include "SampleData.h"
 
@@ -115,6 +116,28 @@ TEST_F(ModelFiles, FileErrorsNameThePathAndAFailedSaveKeepsThePreviousFile) {
     EXPECT_EQ(errorOf([&] { data->SaveFile(path("keep.cal")); }).first, ErrorNumber::Overflow);
     EXPECT_EQ(contentOf(path("keep.cal")), before);
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), (QStringList{"big.cal", "keep.cal"}));
+}
+
+TEST_F(ModelFiles, AWriteFailingAtAnyStepNamesTheFileAndLeavesTheOldOne) {
+    using Step = test::FailDevice::Step;
+    const std::pair<Step, QString> cases[] = {{Step::Open, "cannot open %1 for writing: "},
+                                              {Step::Write, "cannot write %1: "},
+                                              {Step::Commit, "cannot save %1: "}};
+    const QString file = path("old.par");
+    const QString nativePath = QDir::toNativeSeparators(file);
+    TextFile::write(file, QStringLiteral("old\r\n"));
+    for (const auto& [step, reason] : cases) {
+        test::FailDevice device(file, step);
+        const auto [number, description] = errorOf([&] {
+            TextFile::write(
+                device, [&] { return device.commit(); }, nativePath, "new");
+        });
+        EXPECT_EQ(number, ErrorNumber::FileAccess);
+        EXPECT_TRUE(description.startsWith("Path/File access error: " + reason.arg(nativePath)))
+            << description.toStdString();
+        EXPECT_EQ(contentOf(file), "old\r\n");
+    }
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"old.par"});
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -80,7 +81,7 @@ protected:
         return chart()->isHidden() && formulas()->count() == 0 && detail("Num.").isEmpty() &&
                !child<QPushButton>("CommandNext")->isEnabled() &&
                !child<QPushButton>("CommandDelete")->isEnabled() &&
-               child<QLineEdit>("TextCorr")->text().isEmpty() && !view.calculation().resultsValid();
+               child<QLineEdit>("TextCorr")->text().isEmpty();
     }
 
     orvo::test::FakeHost host;
@@ -174,7 +175,10 @@ TEST_F(WorkbenchTest, DisablingAPointFromTheChartTurnsItBlackAndLeavesItOutOfThe
     EXPECT_TRUE(toggle->isEnabled());
     EXPECT_EQ(toggle->text(), "disablePoint");
 
+    QSignalSpy changed(&view, &orvo::UCCalibration::samplesChanged);
     click("CommandDelete");
+    ASSERT_EQ(changed.size(), 1);
+    EXPECT_EQ(changed[0][0].value<QList<int>>(), QList<int>{5});
     EXPECT_EQ(chart()->pointColor(0, 5), QColor(0, 0, 0));
     EXPECT_EQ(toggle->text(), "enablePoint");
     EXPECT_FALSE(data->getMeasurementPoints(5)->enabled);
@@ -186,7 +190,6 @@ TEST_F(WorkbenchTest, DisablingAPointFromTheChartTurnsItBlackAndLeavesItOutOfThe
 
     click("CommandCalculate");
     EXPECT_EQ(chart()->pointCount(0), 11);
-    EXPECT_EQ(view.plottedPoints()[5], 6);
     clickChartPoint(5);
     EXPECT_EQ(detail("Num."), "7");
 }
@@ -222,7 +225,7 @@ TEST_F(WorkbenchTest, EveryInputChangeResetsTheResults) {
         child<QLineEdit>("TextStartpoint")->setText("1");
         child<QLineEdit>("TextEndpoint")->setText("12");
         click("CommandCalculate");
-        ASSERT_TRUE(view.calculation().resultsValid()) << what;
+        ASSERT_FALSE(looksReset()) << what;
         change();
         EXPECT_TRUE(looksReset()) << what;
         EXPECT_EQ(child<QPushButton>("CommandDelete")->text(), "Disable point") << what;

@@ -71,13 +71,6 @@ std::optional<QString> chosen(const QString& path) {
     return path;
 }
 
-// The Qt implementation is the default whenever the widget library is loaded.
-QtPrompts defaultPrompts;
-void installDefaultPrompts() {
-    Prompts::install(&defaultPrompts);
-}
-Q_CONSTRUCTOR_FUNCTION(installDefaultPrompts)
-
 } // namespace
 
 Prompts::Answer QtPrompts::messageBox(const QString& text, Buttons buttons, Icon icon,
