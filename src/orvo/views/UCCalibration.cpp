@@ -321,6 +321,7 @@ void UCCalibration::resetResults() {
     d->comboFormulas->clear();
     clearPointValues();
     d->commandDelete->setEnabled(false);
+    // The fixed English caption, not the translation: the reset is defined so.
     d->commandDelete->setText(QStringLiteral("Disable point"));
     d->textCorr->clear();
     d->textStdErr->clear();
