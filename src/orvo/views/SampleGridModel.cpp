@@ -101,8 +101,7 @@ void SampleGridModel::refill(std::shared_ptr<MeasurementData> data) {
     const std::size_t count = m_data ? static_cast<std::size_t>(m_data->pointCount()) : 0;
     m_checked.assign(count, false);
     m_changedLabValues.assign(count, {});
-    for (std::size_t i = 0; i < count; ++i)
-        m_checked[i] = pointAt(static_cast<int>(i))->enabled;
+    readEnabledFlags();
     endResetModel();
 }
 
@@ -116,10 +115,14 @@ void SampleGridModel::setChecked(int sample, bool checked) {
     emit dataChanged(cell, cell, {Qt::CheckStateRole});
 }
 
-void SampleGridModel::updateCheckBoxes() {
+void SampleGridModel::readEnabledFlags() {
     for (int i = 0; i < sampleCount(); ++i)
         if (const PointPtr point = pointAt(i))
             m_checked[static_cast<std::size_t>(i)] = point->enabled;
+}
+
+void SampleGridModel::updateCheckBoxes() {
+    readEnabledFlags();
     if (sampleCount() > 0)
         emit dataChanged(index(0, CheckColumn), index(sampleCount() - 1, CheckColumn),
                          {Qt::CheckStateRole});

@@ -62,6 +62,7 @@ signals:
 
 private:
     PointPtr pointAt(int row) const;
+    void readEnabledFlags();
     QVariant displayed(const MeasurementPoint& point, const QModelIndex& index) const;
     QVariant foreground(const MeasurementPoint& point, const QModelIndex& index) const;
     bool toggle(int row, const QVariant& state);

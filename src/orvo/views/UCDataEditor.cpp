@@ -102,6 +102,9 @@ void UCDataEditor::createGrid() {
     d->grid->horizontalHeader()->setHighlightSections(false);
     d->grid->horizontalHeader()->setSectionsClickable(true);
     d->grid->setWordWrap(false);
+    // One cell at a time; a header click then switches the samples without
+    // also selecting a column.
+    d->grid->setSelectionMode(QAbstractItemView::SingleSelection);
     d->grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                              QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     const double scale = gridWidthScale(*d->grid);
