@@ -276,13 +276,21 @@ void UCDataEditor::onUpdate() {
     runUpdateStep([&] { d->model->refill(d->model->samples()); });
 }
 
-void UCDataEditor::reportWriteFailure(const char* failedStep, const QString& fileName,
-                                      const QString& reason) {
-    const QString nativePath = QDir::toNativeSeparators(fileName);
-    QString text = QString::fromLatin1(failedStep);
-    if (!reason.contains(nativePath))
-        text += QStringLiteral(", file ") + nativePath;
-    hostLink().showErrorMessage(text + QStringLiteral(": ") + reason);
+// A failure is shown by the host with the file and the reason; the caller
+// then leaves the set and its flags as they are.
+bool UCDataEditor::writeWorkingFile(const char* failedStep,
+                                    void (MeasurementData::*write)(const QString&) const) {
+    try {
+        (dataSet().*write)(d->dataFileName);
+        return true;
+    } catch (const CalibrationError& error) {
+        const QString nativePath = QDir::toNativeSeparators(d->dataFileName);
+        QString text = QString::fromLatin1(failedStep);
+        if (!error.description().contains(nativePath))
+            text += QStringLiteral(", file ") + nativePath;
+        hostLink().showErrorMessage(text + QStringLiteral(": ") + error.description());
+        return false;
+    }
 }
 
 void UCDataEditor::clearModifiedFlags() {
@@ -292,15 +300,10 @@ void UCDataEditor::clearModifiedFlags() {
 }
 
 void UCDataEditor::onSave() {
-    MeasurementData& data = dataSet();
-    try {
-        data.SaveFile(d->dataFileName);
-    } catch (const CalibrationError& error) {
-        reportWriteFailure(saveFailedStep, d->dataFileName, error.description());
+    if (!writeWorkingFile(saveFailedStep, &MeasurementData::SaveFile))
         return;
-    }
     clearModifiedFlags();
-    d->saved.take(data);
+    d->saved.take(dataSet());
     d->model->refill(d->model->samples());
 }
 
@@ -348,15 +351,10 @@ void UCDataEditor::onExport() {
 void UCDataEditor::onClear() {
     if (hostLink().showDialog(1, translated(key::areyousureclearlabs)) == 2)
         return;
-    MeasurementData& data = dataSet();
-    try {
-        data.ClearFile(d->dataFileName);
-    } catch (const CalibrationError& error) {
-        reportWriteFailure(clearFailedStep, d->dataFileName, error.description());
+    if (!writeWorkingFile(clearFailedStep, &MeasurementData::ClearFile))
         return;
-    }
-    data.setPointCountTo0();
-    d->saved.take(data);
+    dataSet().setPointCountTo0();
+    d->saved.take(dataSet());
     d->model->refill(d->model->samples());
 }
 

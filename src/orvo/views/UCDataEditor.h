@@ -80,7 +80,8 @@ private:
     void onClear();
 
     void runUpdateStep(const std::function<void()>& step);
-    void reportWriteFailure(const char* failedStep, const QString& fileName, const QString& reason);
+    bool writeWorkingFile(const char* failedStep,
+                          void (MeasurementData::*write)(const QString&) const);
     void clearModifiedFlags();
     void showIllegalValue();
     IDTMCommunication& hostLink() const;
