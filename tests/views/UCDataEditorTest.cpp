@@ -321,9 +321,11 @@ TEST_F(DataEditor, ImportReplacesTheSetOnlyWithAFileThatHoldsSamples) {
     EXPECT_EQ(contentOf(path("work.cal")), contentOf(path("good.cal")));
 
     const Prompts::FileDialog& dialog = prompts.fileDialogs[0];
-    EXPECT_EQ(std::tuple(dialog.title, dialog.filter, dialog.defaultSuffix, dialog.proposedName),
+    EXPECT_EQ(std::tuple(dialog.title, dialog.filter, dialog.selectedFilter, dialog.defaultSuffix,
+                         dialog.proposedName),
               std::tuple(QString("sourceFile"), QString("allFiles (*.*);;calibrationFile (*.cal)"),
-                         QString("cal"), QString("calibration.cal")));
+                         QString("calibrationFile (*.cal)"), QString("cal"),
+                         QString("calibration.cal")));
 }
 
 TEST_F(DataEditor, ExportWritesTheChosenFileAndChangesNothingElse) {

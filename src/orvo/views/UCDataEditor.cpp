@@ -42,8 +42,8 @@ Prompts::FileDialog calibrationFileDialog(const std::function<QString(const char
                                           const char* titleKey) {
     Prompts::FileDialog dialog;
     dialog.title = translated(titleKey);
-    dialog.filter = translated(key::allFiles) + QStringLiteral(" (*.*);;") +
-                    translated(key::calibrationFile) + QStringLiteral(" (*.cal)");
+    dialog.selectedFilter = translated(key::calibrationFile) + QStringLiteral(" (*.cal)");
+    dialog.filter = translated(key::allFiles) + QStringLiteral(" (*.*);;") + dialog.selectedFilter;
     dialog.defaultSuffix = QStringLiteral("cal");
     dialog.proposedName = QStringLiteral("calibration.cal");
     return dialog;
