@@ -8,6 +8,7 @@
 #include <orvo/views/OrvoCalibrationGUI.h>
 #include <orvo/views/ShellLayout.h>
 #include <orvo/views/UCCalibration.h>
+#include <orvo/views/UCDataEditor.h>
 #include <orvo/views/controls/Twips.h>
 
 #include <QFrame>
@@ -49,6 +50,7 @@ struct OrvoCalibrationGUI::Private {
     QPushButton* commandRegression = nullptr;
     QPushButton* commandFollowUp = nullptr;
     QStatusBar* statusBar = nullptr;
+    UCDataEditor* dataEditor = nullptr;
     UCCalibration* calibration = nullptr;
 
     MeasurementData& dataSet() {
@@ -70,7 +72,7 @@ OrvoCalibrationGUI::OrvoCalibrationGUI(QWidget* parent)
     createFrame();
     createViews();
     connectControls();
-    showOnly(d->calibration);
+    showOnly(d->dataEditor);
     placeControls();
 }
 
@@ -96,6 +98,7 @@ void OrvoCalibrationGUI::createFrame() {
 }
 
 void OrvoCalibrationGUI::createViews() {
+    d->dataEditor = named<UCDataEditor>(this, "UCDataEditor1");
     d->calibration = named<UCCalibration>(this, "UCCalibration1");
 }
 
@@ -110,30 +113,39 @@ void OrvoCalibrationGUI::connectControls() {
             guarded(&OrvoCalibrationGUI::onShowRegression));
     connect(d->commandFollowUp, &QPushButton::clicked, this,
             guarded(&OrvoCalibrationGUI::onShowFollowUp));
+    // Views change samples in place; the others show the new state at once.
+    connect(d->dataEditor, &UCDataEditor::samplesChanged, this,
+            [this] { guardedCall([&] { d->calibration->updatePointColors(); }); });
+    connect(d->calibration, &UCCalibration::samplesChanged, this,
+            [this] { guardedCall([&] { d->dataEditor->updateCheckBoxes(); }); });
 }
 
 void OrvoCalibrationGUI::setCommunication(IDTMCommunication* comm) {
     d->comm = comm;
+    d->dataEditor->setCommunication(comm);
     d->calibration->setCommunication(comm);
 }
 
 void OrvoCalibrationGUI::setDataFile(const QString& dataFile) {
     d->fileName = dataFile;
+    d->dataEditor->setDataFileName(dataFile);
     MeasurementData& data = d->dataSet();
     try {
         data.ReadFile(dataFile, askDayFirstThroughPrompts);
     } catch (const std::exception&) {
         // The host names the file; an unreadable one leaves what was read.
     }
+    d->dataEditor->SetData(d->data);
     d->calibration->SetMeasurementData(d->data);
 }
 
 void OrvoCalibrationGUI::setOnlineMode(bool mode) {
-    Q_UNUSED(mode);
+    d->dataEditor->setOnlineMode(mode);
 }
 
 void OrvoCalibrationGUI::translate() {
     d->calibration->translate();
+    d->dataEditor->translate();
     d->commandData->setText(d->translated(key::data));
     d->commandRegression->setText(d->translated(key::multiRegression));
     d->commandFollowUp->setText(d->translated(key::followUp));
@@ -149,17 +161,31 @@ bool OrvoCalibrationGUI::bClean() const {
 }
 
 bool OrvoCalibrationGUI::hasUnsavedChanges() const {
-    return false;
+    return d->dataEditor->hasUnsavedChanges();
 }
 
 void OrvoCalibrationGUI::showOnly(QWidget* view) {
-    for (QWidget* each : {static_cast<QWidget*>(d->calibration)})
+    for (QWidget* each :
+         {static_cast<QWidget*>(d->dataEditor), static_cast<QWidget*>(d->calibration)})
         each->setVisible(each == view);
 }
 
-void OrvoCalibrationGUI::onShowData() {}
+void OrvoCalibrationGUI::onShowData() {
+    d->dataEditor->updateCheckBoxes();
+    showOnly(d->dataEditor);
+}
+
+void OrvoCalibrationGUI::takeEditorData() {
+    d->data = d->dataEditor->GetData();
+    d->dataSet();
+}
 
 void OrvoCalibrationGUI::onShowRegression() {
+    if (d->dataEditor->isNewMeasurementData()) {
+        d->dataEditor->setMeasurementDataValid();
+        takeEditorData();
+        d->calibration->SetMeasurementData(d->data);
+    }
     d->calibration->updatePointColors();
     showOnly(d->calibration);
 }
@@ -183,6 +209,7 @@ void OrvoCalibrationGUI::placeControls() {
     d->image1->setPixmap(instrumentMark(d->image1->height()));
     d->image2->setPixmap(calibrationMark(d->image2->height()));
     d->image3->setPixmap(headerBackground(d->image3->size()));
+    placeInTwips(*d->dataEditor, layout.views);
     placeInTwips(*d->calibration, layout.views);
     placeInTwips(*d->commandData, layout.commandData);
     placeInTwips(*d->commandRegression, layout.commandRegression);

@@ -47,6 +47,8 @@ private:
     void connectControls();
     void placeControls();
     void showOnly(QWidget* view);
+    // The editor's set becomes the shared one (a new empty set when it has none).
+    void takeEditorData();
 
     void onShowData();
     void onShowRegression();
