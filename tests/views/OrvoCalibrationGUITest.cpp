@@ -47,7 +47,7 @@ protected:
                 return false;
         return true;
     }
-    int gridSamples() { return child<QTableView>("scgData")->model()->rowCount() - 1; }
+    int gridSamples() { return child<QTableView>("scgData")->model()->rowCount(); }
     QString workbenchEnd() { return child<QLineEdit>("TextEndpoint")->text(); }
 
     QTemporaryDir directory;
