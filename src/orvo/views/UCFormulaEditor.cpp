@@ -25,8 +25,9 @@ constexpr std::array<const char*, coefficientCount> signalCaptions = {
     "* DpLed +", "* S7 +",   "* S8 +",   "* S9 + ",     "* S10 +",
 };
 
+// Starts at 0, so that a formula can be taken before any is shown.
 QLineEdit* coefficientBox(QWidget* parent, const QString& name) {
-    auto* box = new QLineEdit(parent);
+    auto* box = new QLineEdit(QStringLiteral("0"), parent);
     box->setObjectName(name);
     return box;
 }
