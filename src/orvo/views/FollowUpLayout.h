@@ -21,9 +21,10 @@ struct FollowUpLayout {
     };
 
     QRect label{120, 120, 2400, 255};
-    QRect textFormula{120, 400, 7260, 315};
+    QRect textFormula{120, 400, 8220, 315};
     QRect chart{120, 840, 5600, 4400};
-    QRect commandFormula{5840, 840, 1540, 375};
+    // Wide enough for a date with its time in the column below.
+    QRect commandFormula{5840, 840, 2500, 375};
     std::array<Readout, ReadoutCount> readouts{};
     QRect checkShowDisabled;
 

@@ -194,12 +194,14 @@ void UCFollowUp::RefreshTextBoxes() {
         FollowUpReadout::of(k, *d->drawnData->getMeasurementPoints(static_cast<int16_t>(k)),
                             static_cast<float>(d->chart->point(labSeries, c).y()),
                             static_cast<float>(d->chart->point(estimateSeries, c).y()));
-    d->boxes[Number]->setText(readout.number);
-    d->boxes[Date]->setText(readout.date);
-    d->boxes[LabValue]->setText(readout.labValue);
-    d->boxes[Estimate]->setText(readout.estimate);
-    d->boxes[Difference]->setText(readout.difference);
-    d->boxes[Percentage]->setText(readout.percentage);
+    const std::array<QString, FollowUpLayout::ReadoutCount> texts = {
+        readout.number,   readout.date,       readout.labValue,
+        readout.estimate, readout.difference, readout.percentage};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        d->boxes[i]->setText(texts[i]);
+        // A text longer than its box shows its start.
+        d->boxes[i]->setCursorPosition(0);
+    }
 }
 
 void UCFollowUp::Private::clearReadouts() {
