@@ -177,6 +177,7 @@ TEST_F(FormulaDialogTest, ImportShowsOnlyValidFilesOfAtMostFiveTerms) {
     EXPECT_EQ(editorShows(), "Ash = 3 * SLed  + 0.5 grade 3");
     EXPECT_EQ(prompts.fileDialogs[0].title, "sourceFile");
     EXPECT_EQ(prompts.fileDialogs[0].filter, "allFiles (*.*);;formulaFile (*.par)");
+    EXPECT_EQ(prompts.fileDialogs[0].selectedFilter, "formulaFile (*.par)");
     EXPECT_EQ(described(dialog->getFormula()), described(sampleFormula(2)));
 }
 

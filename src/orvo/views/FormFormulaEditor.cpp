@@ -200,8 +200,8 @@ void FormFormulaEditor::Private::onWrite() {
 Prompts::FileDialog FormFormulaEditor::Private::fileDialog(const char* titleKey) const {
     Prompts::FileDialog file;
     file.title = translated(titleKey);
-    file.filter = translated(key::allFiles) + QStringLiteral(" (*.*);;") +
-                  translated(key::formulaFile) + QStringLiteral(" (*.par)");
+    file.selectedFilter = translated(key::formulaFile) + QStringLiteral(" (*.par)");
+    file.filter = translated(key::allFiles) + QStringLiteral(" (*.*);;") + file.selectedFilter;
     file.defaultSuffix = QStringLiteral("par");
     file.proposedName = QStringLiteral("Orvo3Formula.par");
     return file;
