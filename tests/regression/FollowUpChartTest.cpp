@@ -40,10 +40,6 @@ TEST(FollowUpChart, DrawnSamplesAreNumberedWithoutGapsWhateverTheirGrade) {
     EXPECT_EQ(hidden.chartIndex(), (std::vector<int16_t>{0, 2, 5, 7, 0, 0, 0, 0, 0}));
     EXPECT_EQ(std::pair(hidden.low(), hidden.high()), std::pair(1.0f, 15.0f));
 
-    const FollowUpChart shown(*data, consFormula(2, 1), 1, 8, true);
-    EXPECT_EQ(shown.drawnCount(), 5);
-    EXPECT_EQ(shown.chartIndex()[2], 3);
-
     CalibrationFormula res4 = consFormula(1, 0);
     res4.formula = 5;
     data->getMeasurementPoints(2)->LabRes4 = 3;
@@ -89,23 +85,19 @@ TEST(FollowUpChart, PointAtRoundsHalvesToEvenAndStaysOnTheDrawnPoints) {
     EXPECT_EQ(FollowUpChart::pointAt(1, 0), std::nullopt);
 }
 
-TEST(FollowUpReadout, DifferenceAndPercentageOfTheEstimate) {
-    test::LocaleScope point(test::pointLocale());
+TEST(FollowUpReadout, PercentageOfTheEstimateInTheUsersLocaleAndDateWithTime) {
     const PointPtr sample = samplePoint(3, 1, 10);
     sample->MeasurementDate += 0.25;
-    const FollowUpReadout readout = FollowUpReadout::of(6, *sample, 10, 8);
-    EXPECT_EQ(readout.number, "7");
-    EXPECT_EQ(readout.date, OleDate::dateText(sample->MeasurementDate, QLocale()) + " " +
-                                OleDate::timeText(sample->MeasurementDate, QLocale()));
+    const QLocale comma = test::commaLocale();
+    const FollowUpReadout readout = FollowUpReadout::of(6, *sample, 10.5f, 8, comma);
     EXPECT_EQ(
-        QStringList({readout.labValue, readout.estimate, readout.difference, readout.percentage}),
-        QStringList({"10", "8.0000", "2.0000", "25.00 %"}));
-
-    const FollowUpReadout zero =
-        FollowUpReadout::of(0, *samplePoint(3, 1, 1), 1.5f, 0, test::commaLocale());
-    EXPECT_EQ(zero.date, OleDate::dateText(38356, test::commaLocale()));
-    EXPECT_EQ(QStringList({zero.labValue, zero.estimate, zero.difference, zero.percentage}),
-              QStringList({"1,5", "0,0000", "1,5000", "-"}));
+        QStringList({readout.number, readout.date, readout.labValue, readout.estimate,
+                     readout.difference, readout.percentage}),
+        QStringList({"7",
+                     OleDate::dateText(38356.25, comma) + " " + OleDate::timeText(38356.25, comma),
+                     "10,5", "8,0000", "2,5000", "31,25 %"}));
+    EXPECT_EQ(FollowUpReadout::of(0, *sample, 1, 0, comma).percentage, "-");
+    EXPECT_EQ(FollowUpReadout::dateTimeText(38356, comma), OleDate::dateText(38356, comma));
 }
 
 } // namespace
