@@ -128,4 +128,18 @@ TEST_F(XYChartTest, AClearedChartRedrawsWithSaneAxesAndNoCursorPoint) {
     EXPECT_FALSE(m_chart.hasCursorPoint());
 }
 
+TEST_F(XYChartTest, ArrowKeysStepTheCursorAlongItsSeriesOnlyWhenEnabled) {
+    QSignalSpy moved(&m_chart, &XYChart::cursorMoved);
+    QWidget* view = m_chart.clickTarget()->parentWidget();
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_EQ(m_chart.pointCursor(), (ChartPointRef{m_markers, 0}));
+
+    m_chart.setKeyboardSteppingEnabled(true);
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_End, Qt::Key_Right, Qt::Key_Left, Qt::Key_Home})
+        QTest::keyClick(view, key);
+    EXPECT_EQ(m_chart.pointCursor(), (ChartPointRef{m_markers, 0}));
+    ASSERT_EQ(moved.count(), 4);
+    EXPECT_EQ(moved.at(2).at(1).toInt(), 2);
+}
+
 } // namespace

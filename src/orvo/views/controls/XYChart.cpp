@@ -4,6 +4,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsLayout>
+#include <QKeyEvent>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QScatterSeries>
@@ -73,6 +74,7 @@ XYChart::XYChart(QWidget* parent)
     m_chart->addAxis(m_yAxis, Qt::AlignLeft);
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->viewport()->installEventFilter(this);
+    m_view->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -262,6 +264,9 @@ bool XYChart::eventFilter(QObject* watched, QEvent* event) {
         const auto* press = static_cast<QMouseEvent*>(event);
         handleMousePress(press->position().toPoint(), press->button(), press->modifiers());
     }
+    if (watched == m_view && event->type() == QEvent::KeyPress &&
+        handleKeyPress(static_cast<QKeyEvent*>(event)->key()))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 
@@ -326,6 +331,35 @@ void XYChart::handleMousePress(QPoint pixel, Qt::MouseButton button,
         }
     }
     emit mouseClicked(value, button, modifiers);
+}
+
+bool XYChart::handleKeyPress(int key) {
+    if (!m_keyboardSteppingEnabled || !hasCursorPoint())
+        return false;
+    const int last = pointCount(m_cursor.series) - 1;
+    int point = m_cursor.point;
+    switch (key) {
+    case Qt::Key_Left:
+        point = std::max(point - 1, 0);
+        break;
+    case Qt::Key_Right:
+        point = std::min(point + 1, last);
+        break;
+    case Qt::Key_Home:
+        point = 0;
+        break;
+    case Qt::Key_End:
+        point = last;
+        break;
+    default:
+        return false;
+    }
+    if (point != m_cursor.point) {
+        m_cursor.point = point;
+        updateCursorRing();
+        emit cursorMoved(m_cursor.series, point);
+    }
+    return true;
 }
 
 std::optional<ChartPointRef> XYChart::pointNear(QPointF value) const {

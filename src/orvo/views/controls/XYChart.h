@@ -87,6 +87,11 @@ public:
     void setPointSelectionEnabled(bool enabled) { m_pointSelectionEnabled = enabled; }
     bool isPointSelectionEnabled() const { return m_pointSelectionEnabled; }
 
+    // Whether the arrow keys (and Home, End) step the cursor along its
+    // series, reported by cursorMoved like a click. Off at first.
+    void setKeyboardSteppingEnabled(bool enabled) { m_keyboardSteppingEnabled = enabled; }
+    bool isKeyboardSteppingEnabled() const { return m_keyboardSteppingEnabled; }
+
     using QWidget::setCursor;
     // Moves the point cursor without emitting cursorMoved. Series and point
     // are limited to what exists, so a cursor never stands past the points.
@@ -102,7 +107,7 @@ public:
     QWidget* clickTarget() const;
 
 signals:
-    // The user moved the cursor by clicking near a point.
+    // The user moved the cursor by clicking near a point or by a key.
     void cursorMoved(int series, int point);
     // Any mouse button pressed on the chart, at value in chart values.
     void mouseClicked(QPointF value, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
@@ -119,6 +124,7 @@ private:
     void updateCursorRing();
     void activateLayout() const;
     void handleMousePress(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    bool handleKeyPress(int key);
     std::optional<ChartPointRef> pointNear(QPointF value) const;
 
     QChart* m_chart;
@@ -131,6 +137,7 @@ private:
     QList<RangeLine> m_rangeLines;
     ChartPointRef m_cursor;
     bool m_pointSelectionEnabled = false;
+    bool m_keyboardSteppingEnabled = false;
     QString m_title;
     QString m_subtitle;
 };
