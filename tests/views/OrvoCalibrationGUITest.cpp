@@ -42,7 +42,7 @@ protected:
     }
     void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
     bool onlyVisible(const char* name) {
-        for (const char* view : {"UCDataEditor1", "UCCalibration1"})
+        for (const char* view : {"UCDataEditor1", "UCCalibration1", "UCFollowUp1"})
             if (child<QWidget>(view)->isVisible() != (qstrcmp(view, name) == 0))
                 return false;
         return true;
@@ -94,6 +94,21 @@ TEST_F(ShellTest, SwitchingHandsAnImportedSetToTheWorkbenchOnlyAfterAnImport) {
     EXPECT_EQ(workbenchEnd(), "7");
     click("CommandData");
     EXPECT_TRUE(onlyVisible("UCDataEditor1"));
+}
+
+TEST_F(ShellTest, FollowUpShowsTheWorkbenchFormulaOrADisabledChart) {
+    shell.setDataFile(writeFile("five.cal", 5));
+    const auto followUpChart = [&] {
+        return child<QWidget>("UCFollowUp1")->findChild<QWidget*>("Pesgo1");
+    };
+    click("CommandFollowUp");
+    EXPECT_TRUE(onlyVisible("UCFollowUp1"));
+    EXPECT_FALSE(followUpChart()->isVisible()) << "no run yet";
+    click("CommandRegression");
+    click("CommandCalculate");
+    click("CommandFollowUp");
+    EXPECT_TRUE(onlyVisible("UCFollowUp1"));
+    EXPECT_TRUE(followUpChart()->isVisible());
 }
 
 TEST(ShellLayout, StacksHeaderViewsButtonsAndStatusBarAndRightAlignsTheButtons) {

@@ -9,6 +9,7 @@
 #include <orvo/views/ShellLayout.h>
 #include <orvo/views/UCCalibration.h>
 #include <orvo/views/UCDataEditor.h>
+#include <orvo/views/UCFollowUp.h>
 #include <orvo/views/controls/Twips.h>
 
 #include <QFrame>
@@ -52,6 +53,7 @@ struct OrvoCalibrationGUI::Private {
     QStatusBar* statusBar = nullptr;
     UCDataEditor* dataEditor = nullptr;
     UCCalibration* calibration = nullptr;
+    UCFollowUp* followUp = nullptr;
 
     MeasurementData& dataSet() {
         if (!data)
@@ -100,6 +102,8 @@ void OrvoCalibrationGUI::createFrame() {
 void OrvoCalibrationGUI::createViews() {
     d->dataEditor = named<UCDataEditor>(this, "UCDataEditor1");
     d->calibration = named<UCCalibration>(this, "UCCalibration1");
+    d->followUp = named<UCFollowUp>(this, "UCFollowUp1");
+    d->followUp->Disable_Chart();
 }
 
 void OrvoCalibrationGUI::connectControls() {
@@ -122,6 +126,7 @@ void OrvoCalibrationGUI::connectControls() {
 
 void OrvoCalibrationGUI::setCommunication(IDTMCommunication* comm) {
     d->comm = comm;
+    d->followUp->setCommunication(comm);
     d->dataEditor->setCommunication(comm);
     d->calibration->setCommunication(comm);
 }
@@ -137,15 +142,18 @@ void OrvoCalibrationGUI::setDataFile(const QString& dataFile) {
     }
     d->dataEditor->SetData(d->data);
     d->calibration->SetMeasurementData(d->data);
+    d->followUp->SetMeasurementData(d->data);
 }
 
 void OrvoCalibrationGUI::setOnlineMode(bool mode) {
     d->dataEditor->setOnlineMode(mode);
+    d->followUp->setOnlineMode(mode);
 }
 
 void OrvoCalibrationGUI::translate() {
     d->calibration->translate();
     d->dataEditor->translate();
+    d->followUp->translate();
     d->commandData->setText(d->translated(key::data));
     d->commandRegression->setText(d->translated(key::multiRegression));
     d->commandFollowUp->setText(d->translated(key::followUp));
@@ -166,7 +174,8 @@ bool OrvoCalibrationGUI::hasUnsavedChanges() const {
 
 void OrvoCalibrationGUI::showOnly(QWidget* view) {
     for (QWidget* each :
-         {static_cast<QWidget*>(d->dataEditor), static_cast<QWidget*>(d->calibration)})
+         {static_cast<QWidget*>(d->dataEditor), static_cast<QWidget*>(d->calibration),
+          static_cast<QWidget*>(d->followUp)})
         each->setVisible(each == view);
 }
 
@@ -190,7 +199,20 @@ void OrvoCalibrationGUI::onShowRegression() {
     showOnly(d->calibration);
 }
 
-void OrvoCalibrationGUI::onShowFollowUp() {}
+void OrvoCalibrationGUI::onShowFollowUp() {
+    takeEditorData();
+    d->followUp->SetMeasurementData(d->data);
+    const std::optional<CalibrationFormula> formula = d->calibration->getCurrentFormula();
+    const int16_t first = d->calibration->getStartPoint();
+    const int16_t last = d->calibration->getEndPoint();
+    if (formula) {
+        d->followUp->Enable_Chart();
+        d->followUp->UpdateChart(d->data, *formula, first, last);
+    } else {
+        d->followUp->Disable_Chart();
+    }
+    showOnly(d->followUp);
+}
 
 void OrvoCalibrationGUI::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
@@ -211,6 +233,7 @@ void OrvoCalibrationGUI::placeControls() {
     d->image3->setPixmap(headerBackground(d->image3->size()));
     placeInTwips(*d->dataEditor, layout.views);
     placeInTwips(*d->calibration, layout.views);
+    placeInTwips(*d->followUp, layout.views);
     placeInTwips(*d->commandData, layout.commandData);
     placeInTwips(*d->commandRegression, layout.commandRegression);
     placeInTwips(*d->commandFollowUp, layout.commandFollowUp);
