@@ -1,76 +1,99 @@
+#include "BenchmarkData.h"
+#include "NaiveBestSubsets.h"
+
 #include <orvo/engine/regre.h>
 
 #include <benchmark/benchmark.h>
 
 #include <array>
-#include <random>
 #include <vector>
 
+// Every case runs on two kinds of data (BenchmarkData). "fresh" cases alternate between two
+// matrices that differ in one value, so that every call selects and reduces its points anew;
+// the others repeat a call on unchanged points, as the workbench does when it runs again with
+// another number of variables or steps.
 namespace {
 
-constexpr int kPoints = 200;
+using orvo::bench::BenchmarkData;
+using Kind = BenchmarkData::Kind;
+constexpr auto kMicros = benchmark::kMicrosecond;
 
-// 200 usable points of grade 1 with ten independent signals.
-std::vector<float> dataMatrix() {
-    std::mt19937 random(1);
-    std::uniform_real_distribution<float> uniform(-5, 5);
-    std::vector<float> matrix(kPoints * 36, 0.0f);
-    for (int point = 0; point < kPoints; ++point) {
-        float* row = &matrix[static_cast<size_t>(point) * 36];
-        for (int signal = 0; signal < 10; ++signal)
-            row[5 + signal] = uniform(random);
-        row[28] = 2 + 3 * row[5] - row[6] + 0.5f * row[9] + 0.1f * uniform(random);
-        row[34] = 1;
-    }
-    return matrix;
+void runOnce(std::vector<int32_t>& params, std::vector<float>& matrix,
+             std::array<float, 340>& results) {
+    benchmark::DoNotOptimize(regre(params.data(), matrix.data(), results.data()));
+    benchmark::ClobberMemory();
 }
 
-std::array<int32_t, 19> controlBlock(int variables, int mode) {
-    std::array<int32_t, 19> params{};
-    params[0] = 1;
-    params[2] = variables;
-    params[3] = 1;
-    params[8] = 1;
-    params[13] = 1;
-    params[14] = kPoints;
-    params[16] = mode;
-    return params;
-}
-
-void fullRun(benchmark::State& state) {
-    std::vector<float> matrix = dataMatrix();
-    auto params = controlBlock(static_cast<int>(state.range(0)), 0);
+void fullRun(benchmark::State& state, Kind kind, bool fresh) {
+    BenchmarkData data(kind);
+    auto params = BenchmarkData::controlBlock(static_cast<int>(state.range(0)), 0);
     std::array<float, 340> results{};
+    bool other = false;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(regre(params.data(), matrix.data(), results.data()));
-        benchmark::ClobberMemory();
+        other = fresh && !other;
+        runOnce(params, data.matrix(other), results);
     }
 }
-BENCHMARK(fullRun)->DenseRange(1, 5)->Unit(benchmark::kMicrosecond);
 
-// A step from a row with range(0) signals; the row is put back before every call because
-// the call overwrites it.
-void step(benchmark::State& state, int mode) {
+// Sizes 1 to 5 in a row on new points, as after a change of the data.
+void allSizes(benchmark::State& state, Kind kind) {
+    BenchmarkData data(kind);
+    std::array<float, 340> results{};
+    bool other = false;
+    for (auto _ : state) {
+        other = !other;
+        for (int size = 1; size <= 5; ++size) {
+            auto params = BenchmarkData::controlBlock(size, 0);
+            runOnce(params, data.matrix(other), results);
+        }
+    }
+}
+
+// A step from a row with range(0) signals; the row is put back before every call because the
+// call overwrites it.
+void step(benchmark::State& state, Kind kind, int mode, bool fresh) {
     const auto signals = static_cast<int>(state.range(0));
-    std::vector<float> matrix = dataMatrix();
-    auto params = controlBlock(signals + mode, mode);
+    BenchmarkData data(kind);
+    auto params = BenchmarkData::controlBlock(signals + mode, mode);
     std::array<float, 340> results{};
     std::array<float, 5> origin{};
     for (int slot = 0; slot < signals; ++slot)
         origin[static_cast<size_t>(slot)] = static_cast<float>(2 * slot + 1);
+    bool other = false;
     for (auto _ : state) {
+        other = fresh && !other;
         std::copy(origin.begin(), origin.end(), results.begin() + 15);
-        benchmark::DoNotOptimize(regre(params.data(), matrix.data(), results.data()));
-        benchmark::ClobberMemory();
+        runOnce(params, data.matrix(other), results);
     }
 }
-void stepForward(benchmark::State& state) {
-    step(state, 1);
+
+void stepForward(benchmark::State& state, Kind kind, bool fresh) {
+    step(state, kind, 1, fresh);
 }
-void stepBack(benchmark::State& state) {
-    step(state, -1);
+
+void stepBack(benchmark::State& state, Kind kind, bool fresh) {
+    step(state, kind, -1, fresh);
 }
-BENCHMARK(stepForward)->DenseRange(1, 4)->Unit(benchmark::kMicrosecond);
-BENCHMARK(stepBack)->DenseRange(2, 5)->Unit(benchmark::kMicrosecond);
+
+void naive(benchmark::State& state, Kind kind) {
+    BenchmarkData data(kind);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(orvo::bench::NaiveBestSubsets::run(
+            data.matrix(), BenchmarkData::kPoints, static_cast<int>(state.range(0))));
+    }
+}
 
 } // namespace
+
+#define ENGINE_BENCHMARKS(kindName, kind)                                                          \
+    BENCHMARK_CAPTURE(fullRun, kindName, kind, false)->DenseRange(1, 5)->Unit(kMicros);            \
+    BENCHMARK_CAPTURE(fullRun, kindName##_fresh, kind, true)->DenseRange(1, 5)->Unit(kMicros);     \
+    BENCHMARK_CAPTURE(allSizes, kindName##_fresh, kind)->Unit(kMicros);                            \
+    BENCHMARK_CAPTURE(stepForward, kindName, kind, false)->DenseRange(1, 4)->Unit(kMicros);        \
+    BENCHMARK_CAPTURE(stepBack, kindName, kind, false)->DenseRange(2, 5)->Unit(kMicros);           \
+    BENCHMARK_CAPTURE(stepForward, kindName##_fresh, kind, true)->DenseRange(1, 4)->Unit(kMicros); \
+    BENCHMARK_CAPTURE(stepBack, kindName##_fresh, kind, true)->DenseRange(2, 5)->Unit(kMicros);    \
+    BENCHMARK_CAPTURE(naive, kindName, kind)->DenseRange(1, 5)->Unit(kMicros)
+
+ENGINE_BENCHMARKS(centred, Kind::Centred);
+ENGINE_BENCHMARKS(offsets, Kind::Offsets);

@@ -12,6 +12,8 @@ namespace orvo::engine {
 class CandidateRanking {
 public:
     static bool ranksBefore(const SubsetFit& first, const SubsetFit& second);
+    // The comparison of correlation and standard error alone.
+    static bool valuesRankBefore(const SubsetFit& first, const SubsetFit& second);
 
     static void sort(std::vector<SubsetFit>& fits);
 };

@@ -7,7 +7,7 @@
 
 namespace orvo::engine {
 
-// The signal subsets a request tries, in the order they are fitted.
+// The signal subsets a request tries.
 class CandidateSubsets {
 public:
     // A full run tries every subset of the requested size. A step tries the origin's signals

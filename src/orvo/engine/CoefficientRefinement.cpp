@@ -16,15 +16,16 @@ constexpr double kRequiredAccuracy = 0x1p-30;
 
 } // namespace
 
-bool CoefficientRefinement::isNeeded(const TriangularFactor& factor, const Block& inverse,
+bool CoefficientRefinement::isNeeded(const SubsetTriangle& triangle, const Block& inverse,
                                      const Vector& parameters, double residualNorm) {
-    const Eigen::Index size = parameters.size();
+    const TriangularFactor& factor = triangle.factor();
+    const Eigen::Index size = triangle.size() + 1;
     // Norms of the shifted columns at positions 0..k: the constant, then the signals.
-    Vector norms(size);
+    Vector norms = Vector::Zero();
     norms(0) = std::sqrt(static_cast<double>(factor.sampleCount()));
     for (Eigen::Index position = 1; position < size; ++position)
-        norms(position) = factor.shiftedSignalNorm(factor.dataColumnAt(static_cast<int>(position)));
-    // Rotations keep column norms: the lab column of the triangle has the shifted lab's norm.
+        norms(position) = factor.shiftedSignalNorm(triangle.signalAt(static_cast<int>(position)));
+    // The reduction keeps column norms: the factor's lab column has the shifted lab's norm.
     const double labNorm = factor.triangle().col(TriangularFactor::kLabPosition).norm();
     const double dataScale = labNorm + parameters.cwiseAbs().dot(norms);
 
@@ -38,7 +39,7 @@ bool CoefficientRefinement::isNeeded(const TriangularFactor& factor, const Block
     double constant = factor.labShift() + parameters(0);
     double constantBound = bound(0);
     for (Eigen::Index position = 1; position < size; ++position) {
-        const double shift = factor.signalShift(factor.dataColumnAt(static_cast<int>(position)));
+        const double shift = factor.signalShift(triangle.signalAt(static_cast<int>(position)));
         constant -= parameters(position) * shift;
         constantBound += bound(position) * std::abs(shift);
         if (bound(position) > kRequiredAccuracy * std::abs(parameters(position)))
@@ -47,14 +48,14 @@ bool CoefficientRefinement::isNeeded(const TriangularFactor& factor, const Block
     return constantBound > kRequiredAccuracy * std::abs(constant);
 }
 
-CoefficientRefinement::Vector CoefficientRefinement::refine(const TriangularFactor& factor,
+CoefficientRefinement::Vector CoefficientRefinement::refine(const SubsetTriangle& triangle,
                                                             const Block& leading,
                                                             const Vector& parameters) {
-    const auto size = static_cast<int>(parameters.size());
-    const TriangularFactor::Data& data = factor.data();
+    const int size = triangle.size() + 1;
+    const TriangularFactor::Data& data = triangle.factor().data();
     std::array<const double*, TriangularFactor::kMaxLeading> columns{};
     for (int position = 0; position < size; ++position)
-        columns[static_cast<size_t>(position)] = data.col(factor.dataColumnAt(position)).data();
+        columns[static_cast<size_t>(position)] = data.col(triangle.dataColumnAt(position)).data();
     const double* lab = data.col(TriangularFactor::kLabPosition).data();
 
     // The gradient X^T (y - X p), which would be zero at the exact solution.
@@ -70,7 +71,7 @@ CoefficientRefinement::Vector CoefficientRefinement::refine(const TriangularFact
     }
 
     // The correction solves R^T R d = X^T r.
-    Vector correction(size);
+    Vector correction = Vector::Zero();
     for (int position = 0; position < size; ++position)
         correction(position) = static_cast<double>(gradient[static_cast<size_t>(position)]);
     leading.transpose().triangularView<Eigen::Lower>().solveInPlace(correction);

@@ -25,11 +25,14 @@ void ResultBlock::write(const std::vector<SubsetFit>& fits) {
     for (size_t index = 0; index < fits.size() && index < RunRequest::kResultRows; ++index) {
         const SubsetFit& fit = fits[index];
         float* row = m_values + index * kRowLength;
-        const std::vector<int> signals = fit.signals.signals();
-        for (size_t slot = 0; slot < signals.size(); ++slot) {
+        size_t slot = 0;
+        for (int signal = 1; signal <= RunRequest::kSignalCount; ++signal) {
+            if (!fit.signals.contains(signal))
+                continue;
             row[block::FirstCoefficient + slot] = static_cast<float>(fit.coefficients[slot]);
             row[block::FirstTCoefficient + slot] = static_cast<float>(fit.tCoefficients[slot]);
-            row[block::FirstSignal + slot] = static_cast<float>(signals[slot]);
+            row[block::FirstSignal + slot] = static_cast<float>(signal);
+            ++slot;
         }
         row[block::Constant] = static_cast<float>(fit.constant);
         row[block::Correlation] = static_cast<float>(fit.correlation);

@@ -1,6 +1,5 @@
 #include <orvo/engine/SignalSubset.h>
 
-#include <algorithm>
 #include <bit>
 
 namespace orvo::engine {
@@ -18,10 +17,17 @@ std::vector<int> SignalSubset::signals() const {
     return result;
 }
 
+// The lists agree up to the smallest signal in only one of them. The list holding it goes on
+// with it; the other goes on with a larger signal, or ends and is the smaller.
 bool SignalSubset::lexicographicallyBefore(const SignalSubset& other) const {
-    const std::vector<int> mine = signals();
-    const std::vector<int> theirs = other.signals();
-    return std::lexicographical_compare(mine.begin(), mine.end(), theirs.begin(), theirs.end());
+    const unsigned differing = static_cast<unsigned>(m_bits ^ other.m_bits);
+    if (differing == 0)
+        return false;
+    const unsigned smallest = differing & (~differing + 1);
+    const unsigned larger = ~(smallest | (smallest - 1));
+    if ((m_bits & smallest) != 0)
+        return (other.m_bits & larger) != 0;
+    return (m_bits & larger) == 0;
 }
 
 } // namespace orvo::engine

@@ -26,92 +26,88 @@ bool isWritable(const SubsetFit& fit) {
 
 } // namespace
 
-std::optional<SubsetFit> SubsetFitCalculator::screen(const TriangularFactor& factor, int k) {
-    if (factor.sampleCount() < k + 1 || hasDependentSignal(factor, k))
+std::optional<SubsetFit> SubsetFitCalculator::fit(const TriangularFactor& factor,
+                                                  const SignalSubset& subset) {
+    if (factor.sampleCount() < subset.size() + 1)
         return std::nullopt;
-    const SubsetFitCalculator calculator(factor, k);
-    double residual = calculator.residualSquares();
-    if (calculator.fitsExactly(residual))
-        residual = 0;
-
+    SubsetFitCalculator calculator(factor, subset);
+    const std::optional<Block> inverse = calculator.inverseOfIndependent();
+    if (!inverse)
+        return std::nullopt;
     SubsetFit fit;
-    for (const int signal : calculator.m_ascendingSignals)
-        fit.signals = fit.signals.with(signal);
-    const double explained = calculator.m_explained;
-    fit.correlation = explained > 0 ? std::sqrt(explained / (explained + residual)) : 0.0;
-    const auto degreesOfFreedom = static_cast<double>(factor.sampleCount() - k - 1);
-    fit.standardError = residual > 0 ? std::sqrt(residual / degreesOfFreedom) : 0.0;
-    return fit;
-}
-
-std::optional<SubsetFit> SubsetFitCalculator::complete(const TriangularFactor& factor,
-                                                       SubsetFit fit) {
-    const int k = fit.signals.size();
-    SubsetFitCalculator calculator(factor, k);
-    const Block inverse =
-        calculator.m_leading.triangularView<Eigen::Upper>().solve(Block::Identity(k + 1, k + 1));
-    const double residualNorm =
-        fit.standardError * std::sqrt(static_cast<double>(factor.sampleCount() - k - 1));
-    if (CoefficientRefinement::isNeeded(factor, inverse, calculator.m_parameters, residualNorm))
-        calculator.m_parameters =
-            CoefficientRefinement::refine(factor, calculator.m_leading, calculator.m_parameters);
-    calculator.addCoefficients(fit);
-    calculator.addTValues(fit, inverse);
+    fit.signals = subset;
+    calculator.addCorrelation(fit);
+    calculator.addCoefficients(fit, *inverse);
+    calculator.addTValues(fit, *inverse);
     if (!isWritable(fit))
         return std::nullopt;
     return fit;
 }
 
-SubsetFitCalculator::SubsetFitCalculator(const TriangularFactor& factor, int k)
-    : m_factor(factor), m_k(k), m_leading(factor.triangle().topLeftCorner(k + 1, k + 1)) {
-    const auto lab = factor.triangle().col(TriangularFactor::kLabPosition);
-    m_parameters = m_leading.triangularView<Eigen::Upper>().solve(Vector(lab.head(k + 1)));
-    m_explained = lab.segment(1, k).squaredNorm();
-
-    SignalSubset subset;
-    for (int position = 1; position <= k; ++position)
-        subset = subset.with(factor.signalAt(position));
-    m_ascendingSignals = subset.signals();
+SubsetFitCalculator::SubsetFitCalculator(const TriangularFactor& factor, const SignalSubset& subset)
+    : m_triangle(factor, subset), m_k(subset.size()), m_leading(m_triangle.leading()) {
+    m_parameters = m_leading.triangularView<Eigen::Upper>().solve(m_triangle.labHead());
+    m_explained = m_triangle.explainedSquares();
 }
 
-bool SubsetFitCalculator::hasDependentSignal(const TriangularFactor& factor, int k) {
-    for (int position = 1; position <= k; ++position) {
-        const double distance = std::abs(factor.triangle()(position, position));
-        if (distance <= kDependencyTolerance * factor.signalNorm(factor.signalAt(position)))
-            return true;
+std::optional<SubsetFitCalculator::Block> SubsetFitCalculator::inverseOfIndependent() const {
+    Vector tolerances = Vector::Zero();
+    for (int position = 1; position <= m_k; ++position)
+        tolerances(position) =
+            kDependencyTolerance * m_triangle.factor().signalNorm(m_triangle.signalAt(position));
+    // A signal's distance from the span of those before it is at least its distance from the
+    // span of all the others; checking it first keeps the inverse finite.
+    for (int position = 1; position <= m_k; ++position) {
+        if (std::abs(m_leading(position, position)) <= tolerances(position))
+            return std::nullopt;
     }
-    return false;
-}
-
-double SubsetFitCalculator::residualSquares() const {
-    const auto lab = m_factor.triangle().col(TriangularFactor::kLabPosition);
-    return lab.tail(TriangularFactor::kSize - m_k - 1).squaredNorm();
+    // Column by column: for blocks this small the vector solve is the faster kernel.
+    Block inverse;
+    for (int column = 0; column < TriangularFactor::kMaxLeading; ++column)
+        inverse.col(column) = m_leading.triangularView<Eigen::Upper>().solve(Vector::Unit(column));
+    // The distance from the span of all the others is 1 / ||row of R^-1||.
+    for (int position = 1; position <= m_k; ++position) {
+        if (inverse.row(position).norm() * tolerances(position) >= 1)
+            return std::nullopt;
+    }
+    return inverse;
 }
 
 bool SubsetFitCalculator::fitsExactly(double residual) const {
-    if (m_factor.sampleCount() == m_k + 1)
+    if (m_triangle.factor().sampleCount() == m_k + 1)
         return true;
     double scale = std::sqrt(m_explained + residual);
     for (int position = 1; position <= m_k; ++position)
         scale += std::abs(m_parameters(position)) *
-                 m_factor.shiftedSignalNorm(m_factor.signalAt(position));
+                 m_triangle.factor().shiftedSignalNorm(m_triangle.signalAt(position));
     const double bound = kExactFitTolerance * scale;
     return residual <= bound * bound;
 }
 
-size_t SubsetFitCalculator::slotAt(int position) const {
-    const auto found = std::find(m_ascendingSignals.begin(), m_ascendingSignals.end(),
-                                 m_factor.signalAt(position));
-    return static_cast<size_t>(found - m_ascendingSignals.begin());
+void SubsetFitCalculator::addCorrelation(SubsetFit& fit) const {
+    double residual = m_triangle.residualSquares();
+    if (fitsExactly(residual))
+        residual = 0;
+    fit.correlation = m_explained > 0 ? std::sqrt(m_explained / (m_explained + residual)) : 0.0;
+    const auto degreesOfFreedom = static_cast<double>(m_triangle.factor().sampleCount() - m_k - 1);
+    fit.standardError = residual > 0 ? std::sqrt(residual / degreesOfFreedom) : 0.0;
 }
 
-void SubsetFitCalculator::addCoefficients(SubsetFit& fit) const {
+// Refines the parameters first when their error bound asks for it.
+void SubsetFitCalculator::addCoefficients(SubsetFit& fit, const Block& inverse) {
+    const double residualNorm =
+        fit.standardError *
+        std::sqrt(static_cast<double>(m_triangle.factor().sampleCount() - m_k - 1));
+    if (CoefficientRefinement::isNeeded(m_triangle, inverse, m_parameters, residualNorm))
+        m_parameters = CoefficientRefinement::refine(m_triangle, m_leading, m_parameters);
+
     // B of the original data follows from the constant of the shifted fit and the shifts.
-    long double constant = m_factor.labShift() + m_parameters(0);
+    const TriangularFactor& factor = m_triangle.factor();
+    long double constant = factor.labShift() + m_parameters(0);
     for (int position = 1; position <= m_k; ++position) {
-        fit.coefficients[slotAt(position)] = m_parameters(position);
+        fit.coefficients[static_cast<size_t>(position - 1)] = m_parameters(position);
         constant -= static_cast<long double>(m_parameters(position)) *
-                    m_factor.signalShift(m_factor.signalAt(position));
+                    factor.signalShift(m_triangle.signalAt(position));
     }
     fit.constant = static_cast<double>(constant);
 }
@@ -123,13 +119,13 @@ void SubsetFitCalculator::addTValues(SubsetFit& fit, const Block& inverse) const
     // Covariance of the parameters: s^2 (R^T R)^-1 = s^2 R^-1 R^-T.
     for (int position = 1; position <= m_k; ++position) {
         const double error = fit.standardError * inverse.row(position).norm();
-        fit.tCoefficients[slotAt(position)] = m_parameters(position) / error;
+        fit.tCoefficients[static_cast<size_t>(position - 1)] = m_parameters(position) / error;
     }
     // B = constant - sum of coefficient * shift with weights w: its variance is s^2 ||R^-T w||^2.
-    Vector constantWeights(m_k + 1);
+    Vector constantWeights = Vector::Zero();
     constantWeights(0) = 1;
     for (int position = 1; position <= m_k; ++position)
-        constantWeights(position) = -m_factor.signalShift(m_factor.signalAt(position));
+        constantWeights(position) = -m_triangle.factor().signalShift(m_triangle.signalAt(position));
     const double constantSpread =
         m_leading.transpose().triangularView<Eigen::Lower>().solve(constantWeights).norm();
     fit.tConstant = fit.constant / (fit.standardError * constantSpread);

@@ -1,18 +1,14 @@
 #pragma once
 
-#include <orvo/engine/SignalSubset.h>
 #include <orvo/engine/UsableSamples.h>
 
 #include <Eigen/Core>
 
-#include <array>
-
 namespace orvo::engine {
 
 // The upper triangle R of an orthogonal reduction of [1, SIG1..SIG10, lab] over the usable
-// points, with the signals' columns reorderable by Givens rotations. After arrange(s), the
-// leading (k+1)x(k+1) block and the first k+1 entries of the lab column are the triangle of
-// the regression on s alone, and the remaining lab entries hold its residual.
+// points, in this column order. Any subset's own triangle follows from it by a few rotations
+// (SubsetTriangle), so the points are reduced once for all the subsets a call tries.
 //
 // Signals and lab value are shifted by their means, rounded to float, before the reduction.
 // The constant column absorbs the shift exactly, so the fit is unchanged, while the reduction
@@ -24,23 +20,19 @@ public:
     static constexpr int kSize = RunRequest::kSignalCount + 2;
     static constexpr int kLabPosition = kSize - 1;
     using Data = Eigen::Matrix<double, Eigen::Dynamic, kSize>;
-    // The leading block of a subset: the constant and up to five signals.
+    using Triangle = Eigen::Matrix<double, kSize, kSize>;
+    // The leading block of a subset: the constant and up to five signals. Fixed sizes keep the
+    // small solves fast; a smaller subset's block is padded with the identity, its vectors with
+    // zeros, which the solves leave as they are.
     static constexpr int kMaxLeading = RunRequest::kMaxVariables + 1;
-    using LeadingBlock =
-        Eigen::Matrix<double, Eigen::Dynamic, Eigen::Dynamic, 0, kMaxLeading, kMaxLeading>;
-    using LeadingVector = Eigen::Matrix<double, Eigen::Dynamic, 1, 0, kMaxLeading, 1>;
+    using LeadingBlock = Eigen::Matrix<double, kMaxLeading, kMaxLeading>;
+    using LeadingVector = Eigen::Matrix<double, kMaxLeading, 1>;
 
     explicit TriangularFactor(const SampleMatrix& samples);
 
-    // Moves the subset's signals to positions 1..k, keeping their present relative order.
-    void arrange(const SignalSubset& subset);
-
-    const Eigen::Matrix<double, kSize, kSize>& triangle() const { return m_triangle; }
-    int signalAt(int position) const { return m_columnAt[static_cast<size_t>(position)]; }
-    // The shifted data, columns [1, SIG1..SIG10, lab] in their original order.
+    const Triangle& triangle() const { return m_triangle; }
+    // The shifted data, columns [1, SIG1..SIG10, lab].
     const Data& data() const { return m_data; }
-    // Column of data() now at a position of the triangle.
-    int dataColumnAt(int position) const { return m_columnAt[static_cast<size_t>(position)]; }
     Eigen::Index sampleCount() const { return m_data.rows(); }
     double signalShift(int signal) const { return m_shifts[signal - 1]; }
     double labShift() const { return m_shifts[RunRequest::kSignalCount]; }
@@ -49,12 +41,8 @@ public:
     double shiftedSignalNorm(int signal) const { return m_shiftedNorms[signal - 1]; }
 
 private:
-    void moveColumn(int from, int to);
-    void swapWithNext(int position);
-
     Data m_data;
-    Eigen::Matrix<double, kSize, kSize> m_triangle;
-    std::array<int, kSize> m_columnAt{};
+    Triangle m_triangle;
     Eigen::Matrix<double, 1, RunRequest::kSignalCount + 1> m_shifts;
     Eigen::Matrix<double, 1, RunRequest::kSignalCount> m_norms;
     Eigen::Matrix<double, 1, RunRequest::kSignalCount> m_shiftedNorms;

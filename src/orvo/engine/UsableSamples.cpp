@@ -19,10 +19,10 @@ bool UsableSamples::isUsable(const RunRequest& request, const float* row) {
     return true;
 }
 
-SampleMatrix UsableSamples::select(const RunRequest& request, const float* matrix) {
+SampleMatrix UsableSamples::select(const RunRequest& request, const float* rows) {
     std::vector<const float*> usableRows;
-    for (int64_t row = request.firstRow; row <= request.lastRow; ++row) {
-        const float* values = matrix + row * kMatrixColumns;
+    for (int64_t row = 0; row <= request.lastRow - request.firstRow; ++row) {
+        const float* values = rows + row * kMatrixColumns;
         if (isUsable(request, values))
             usableRows.push_back(values);
     }

@@ -16,9 +16,10 @@ public:
     static constexpr int kFirstSignalColumn = block::FirstSignalColumn;
     static constexpr int kGradeColumn = block::GradeColumn;
 
-    // Reads rows firstRow..lastRow only. A point is usable when its grade is one of the
-    // requested grades, its lab value is not 0, and its lab value and signals are finite.
-    static SampleMatrix select(const RunRequest& request, const float* matrix);
+    // rows holds the matrix rows firstRow..lastRow, and nothing else is read. A point is usable
+    // when its grade is one of the requested grades, its lab value is not 0, and its lab value
+    // and signals are finite.
+    static SampleMatrix select(const RunRequest& request, const float* rows);
 
 private:
     static bool isUsable(const RunRequest& request, const float* row);

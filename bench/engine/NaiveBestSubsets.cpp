@@ -1,0 +1,44 @@
+#include "NaiveBestSubsets.h"
+
+#include <Eigen/QR>
+
+#include <algorithm>
+#include <bit>
+#include <functional>
+
+namespace orvo::bench {
+
+std::vector<double> NaiveBestSubsets::run(const std::vector<float>& matrix, int points, int k) {
+    Eigen::MatrixXd signals(points, 10);
+    Eigen::VectorXd lab(points);
+    for (int point = 0; point < points; ++point) {
+        const float* row = &matrix[static_cast<size_t>(point) * 36];
+        for (int signal = 0; signal < 10; ++signal)
+            signals(point, signal) = row[5 + signal];
+        lab(point) = row[28];
+    }
+    const double total = (lab.array() - lab.mean()).matrix().squaredNorm();
+    std::vector<double> correlations;
+    Eigen::MatrixXd columns(points, k + 1);
+    columns.col(0).setOnes();
+    for (unsigned bits = 0; bits < 1024; ++bits) {
+        if (std::popcount(bits) != k)
+            continue;
+        int column = 1;
+        for (int signal = 0; signal < 10; ++signal) {
+            if ((bits >> signal & 1u) != 0)
+                columns.col(column++) = signals.col(signal);
+        }
+        const Eigen::HouseholderQR<Eigen::MatrixXd> qr(columns);
+        const Eigen::VectorXd parameters = qr.solve(lab);
+        const double residual = (lab - columns * parameters).squaredNorm();
+        correlations.push_back(std::sqrt(std::max(0.0, 1 - residual / total)));
+    }
+    const auto kept = std::min<size_t>(17, correlations.size());
+    std::partial_sort(correlations.begin(), correlations.begin() + static_cast<long>(kept),
+                      correlations.end(), std::greater<>());
+    correlations.resize(kept);
+    return correlations;
+}
+
+} // namespace orvo::bench
