@@ -5,12 +5,29 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace orvo {
+
+namespace {
+
+// The value as the data matrix holds it; the checked conversion, which
+// raises the overflow error, only where the plain one would overflow.
+float stored(double value) {
+    return std::abs(value) <= std::numeric_limits<float>::max() ? static_cast<float>(value)
+                                                                : toFloatChecked(value);
+}
+
+} // namespace
 
 SampleSelection::SampleSelection(const MeasurementData& data, const CalcParams& params) {
     const int first = std::max(params[block::FirstPoint], 1);
     const int last = std::min<int>(params[block::LastPoint], data.pointCount());
+    const auto size = static_cast<std::size_t>(std::max(last - first + 1, 0));
+    m_rangePoints.reserve(size);
+    m_usable.reserve(size);
+    m_signals.reserve(size);
+    m_lab.reserve(size);
     for (int index = first - 1; index < last; ++index)
         m_rangePoints.push_back({index, classify(data, index, params)});
 }
@@ -24,17 +41,17 @@ SampleSelection::Status SampleSelection::classify(const MeasurementData& data, i
     const MeasurementPoint& point = *data.getMeasurementPoints(static_cast<int16_t>(index));
     if (!point.enabled)
         return Status::Disabled;
-    const float grade = toFloatChecked(point.Grade);
+    const float grade = stored(point.Grade);
     const auto secondGrade = static_cast<float>(params[block::SecondGrade]);
     if (grade != static_cast<float>(params[block::FirstGrade]) &&
         (secondGrade == 0 || grade != secondGrade))
         return Status::OtherGrade;
-    const float lab = toFloatChecked(point.labValue(params[block::Measurement]));
+    const float lab = stored(point.labValue(params[block::Measurement]));
     if (lab == 0)
         return Status::NoLabValue;
     std::array<double, block::SignalCount> values{};
     for (int k = 0; k < block::SignalCount; ++k)
-        values[static_cast<std::size_t>(k)] = toFloatChecked(point.signal(k + 1));
+        values[static_cast<std::size_t>(k)] = stored(point.signal(k + 1));
     const auto finite = [](double value) {
         return std::isfinite(value);
     };

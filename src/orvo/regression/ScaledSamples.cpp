@@ -25,6 +25,8 @@ ScaledSamples::ScaledSamples(const SampleSelection& selection)
         else
             column.setZero();
     }
+    m_gram = m_signals.transpose() * m_signals;
+    m_labProducts = m_signals.transpose() * m_lab;
 }
 
 } // namespace orvo
