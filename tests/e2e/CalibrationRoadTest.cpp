@@ -101,6 +101,31 @@ protected:
                           chart->mapToPixel(chart->point(0, index)));
     }
 
+    // The follow-up view's cursor starts on the first drawn sample, the
+    // first one of the set; its estimate is summed in float as the device does.
+    std::pair<float, float> firstFollowedSample(const CalibrationFormula& formula) {
+        float estimate = 0;
+        for (int k = 1; k <= 10; ++k)
+            estimate = static_cast<float>(estimate + formula.coefficient(k) * signalsOf(0)[k - 1]);
+        return {static_cast<float>(labCons(0, signalsOf(0))),
+                static_cast<float>(estimate + formula.b)};
+    }
+    QStringList followUpReadouts() {
+        QStringList texts;
+        for (const char* name : {"TextNum", "TextLabValue", "TextEstValue", "TextDiff"})
+            texts << child<QLineEdit>(name)->text();
+        return texts;
+    }
+    void writeFromTheFormulaDialogForBothGrades() {
+        prompts.onModal = [](QWidget& dialog) {
+            dialog.findChild<QComboBox*>(QStringLiteral("ComboGrade"))->setCurrentIndex(2);
+            dialog.findChild<QPushButton*>(QStringLiteral("CommandWrite"))->click();
+            dialog.findChild<QPushButton*>(QStringLiteral("CommandOK"))->click();
+            return 0;
+        };
+        click("CommandFormula");
+    }
+
     QTemporaryDir directory;
     QString file;
     test::FakeHost host;
@@ -108,7 +133,7 @@ protected:
     OrvoCalibrationGUI shell;
 };
 
-TEST_F(CalibrationRoad, FromTheDataFileToAFittedFormula) {
+TEST_F(CalibrationRoad, FromTheDataFileToAFormulaWrittenToTheDevice) {
     for (int i = SampleCount - 2; i < SampleCount; ++i)
         typeLabCons(i, labCons(i, signalsOf(i)));
     auto* editor = child<UCDataEditor>("UCDataEditor1");
@@ -153,6 +178,20 @@ TEST_F(CalibrationRoad, FromTheDataFileToAFittedFormula) {
     ASSERT_GT(formulas->count(), 1);
     formulas->setCurrentIndex(1);
     EXPECT_EQ(workbench->getCurrentFormula()->countTerms(), 3);
+
+    const CalibrationFormula picked = *workbench->getCurrentFormula();
+    click("CommandFollowUp");
+    const auto [lab, estimate] = firstFollowedSample(picked);
+    EXPECT_EQ(followUpReadouts(),
+              QStringList({"1", QLocale().toString(lab), QLocale().toString(estimate, 'f', 4),
+                           QLocale().toString(lab - estimate, 'f', 4)}));
+    writeFromTheFormulaDialogForBothGrades();
+    ASSERT_EQ(host.writtenFormulas.size(), 2u);
+    for (int grade : {1, 2}) {
+        // The dialog's boxes hold the 7-digit text form, so that is what the device gets.
+        EXPECT_EQ(host.writtenFormulas[grade - 1].Grade, grade);
+        EXPECT_EQ(host.writtenFormulas[grade - 1].GetFormulaString(), picked.GetFormulaString());
+    }
 
     click("CommandData");
     EXPECT_FALSE(editor->CellChecked(static_cast<int16_t>(OutlierIndex + 2), 1))
