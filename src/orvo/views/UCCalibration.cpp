@@ -6,14 +6,17 @@
 #include <orvo/model/MeasurementData.h>
 #include <orvo/model/MeasurementPoint.h>
 #include <orvo/model/NumberText.h>
+#include <orvo/regression/DiagnosticsText.h>
 #include <orvo/regression/PointDetails.h>
 #include <orvo/regression/RegressionCalculation.h>
 #include <orvo/regression/ResultChartData.h>
 #include <orvo/regression/TextBoxNumber.h>
+#include <orvo/regression/WorkbenchDiagnostics.h>
 #include <orvo/views/GuardedCall.h>
 #include <orvo/views/ResultTable.h>
 #include <orvo/views/UCCalibration.h>
 #include <orvo/views/WorkbenchLayout.h>
+#include <orvo/views/controls/NamedChild.h>
 #include <orvo/views/controls/Twips.h>
 #include <orvo/views/controls/XYChart.h>
 
@@ -36,28 +39,39 @@ const QColor black(0, 0, 0);
 constexpr int DataSeries = 0;
 constexpr int LineSeries = 1;
 
-template <typename Widget> Widget* named(QWidget* parent, const char* name) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
+// The marks of flagged points, by WorkbenchDiagnostics::Flag: shapes and
+// colours apart from the markers' blue and black, the line's red and the
+// cursor's orange.
+struct FlagMark {
+    XYChart::MarkShape shape;
+    QColor color;
+    const char* caption;
+};
 
-QLabel* label(QWidget* parent, const char* name, const char* text) {
-    QLabel* result = named<QLabel>(parent, name);
-    result->setText(QString::fromLatin1(text));
-    return result;
-}
+const std::array<FlagMark, WorkbenchDiagnostics::FlagCount> flagMarks{{
+    {XYChart::MarkShape::Ring, QColor(200, 0, 200), "Outlier"},
+    {XYChart::MarkShape::Square, QColor(0, 150, 150), "High leverage"},
+    {XYChart::MarkShape::Diamond, QColor(0, 150, 0), "Influential"},
+}};
 
-QPushButton* button(QWidget* parent, const char* name, const char* text) {
-    QPushButton* result = named<QPushButton>(parent, name);
-    result->setText(QString::fromLatin1(text));
-    return result;
+// Each point's tooltip, and the marks of the flags its fit raised.
+void showChartNotes(XYChart& chart, const WorkbenchDiagnostics::ChartNotes& notes) {
+    for (int k = 0; k < notes.toolTips.size(); ++k)
+        chart.setPointToolTip(DataSeries, k, notes.toolTips[k]);
+    for (std::size_t flag = 0; flag < flagMarks.size(); ++flag) {
+        const FlagMark& mark = flagMarks[flag];
+        const int added =
+            chart.addMark(DataSeries, {mark.shape, mark.color, QString::fromLatin1(mark.caption)});
+        chart.setMarkedPoints(added, notes.flagged[flag]);
+    }
 }
 
 } // namespace
 
 struct UCCalibration::Private {
     RegressionCalculation calculation;
+    // Of the last run's block; kept while its inputs change, as the block is.
+    std::optional<WorkbenchDiagnostics> diagnostics;
     // Data-set index of each point drawn in the chart, in chart order.
     std::vector<int16_t> plottedPoints;
     std::shared_ptr<MeasurementData> data;
@@ -103,42 +117,42 @@ UCCalibration::UCCalibration(QWidget* parent) : QWidget(parent), d(std::make_uni
 UCCalibration::~UCCalibration() = default;
 
 void UCCalibration::createControls() {
-    d->labelMeasurement = label(this, "Label1", "Measurement");
-    d->labelVariables = label(this, "Label3", "Variables");
-    d->labelFormulas = label(this, "Label5", "Calculation formulas");
-    d->labelStart = label(this, "Label6", "Start point");
-    d->labelEnd = label(this, "Label7", "End point");
-    d->labelCorr = label(this, "LabelCorr", "Correlation");
-    d->labelStdErr = label(this, "LabelStdErr", "Std. error");
+    d->labelMeasurement = namedChild<QLabel>(this, "Label1", "Measurement");
+    d->labelVariables = namedChild<QLabel>(this, "Label3", "Variables");
+    d->labelFormulas = namedChild<QLabel>(this, "Label5", "Calculation formulas");
+    d->labelStart = namedChild<QLabel>(this, "Label6", "Start point");
+    d->labelEnd = namedChild<QLabel>(this, "Label7", "End point");
+    d->labelCorr = namedChild<QLabel>(this, "LabelCorr", "Correlation");
+    d->labelStdErr = namedChild<QLabel>(this, "LabelStdErr", "Std. error");
 
-    d->comboMeasurement = named<QComboBox>(this, "ComboMeasurement");
+    d->comboMeasurement = namedChild<QComboBox>(this, "ComboMeasurement");
     d->comboMeasurement->addItems({QStringLiteral("Cons"), QStringLiteral("Ash"),
                                    QStringLiteral("Res1"), QStringLiteral("Res2")});
-    d->comboVariables = named<QComboBox>(this, "ComboVariables");
+    d->comboVariables = namedChild<QComboBox>(this, "ComboVariables");
     d->comboVariables->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                                  QStringLiteral("4"), QStringLiteral("5")});
-    d->comboFormulas = named<QComboBox>(this, "ComboFormulas");
+    d->comboFormulas = namedChild<QComboBox>(this, "ComboFormulas");
 
-    d->checkGrade1 = named<QCheckBox>(this, "CheckGrade1");
+    d->checkGrade1 = namedChild<QCheckBox>(this, "CheckGrade1");
     d->checkGrade1->setText(QStringLiteral("Grade1"));
     d->checkGrade1->setChecked(true);
-    d->checkGrade2 = named<QCheckBox>(this, "CheckGrade2");
+    d->checkGrade2 = namedChild<QCheckBox>(this, "CheckGrade2");
     d->checkGrade2->setText(QStringLiteral("Grade2"));
 
-    d->textStart = named<QLineEdit>(this, "TextStartpoint");
-    d->textEnd = named<QLineEdit>(this, "TextEndpoint");
-    d->textCorr = named<QLineEdit>(this, "TextCorr");
+    d->textStart = namedChild<QLineEdit>(this, "TextStartpoint");
+    d->textEnd = namedChild<QLineEdit>(this, "TextEndpoint");
+    d->textCorr = namedChild<QLineEdit>(this, "TextCorr");
     d->textCorr->setReadOnly(true);
-    d->textStdErr = named<QLineEdit>(this, "TextStdErr");
+    d->textStdErr = namedChild<QLineEdit>(this, "TextStdErr");
     d->textStdErr->setReadOnly(true);
 
-    d->commandCalculate = button(this, "CommandCalculate", "Calculate");
-    d->commandNext = button(this, "CommandNext", "Next");
-    d->commandPrevious = button(this, "CommandPrevious", "Previous");
-    d->commandResult = button(this, "CommandResult", "Results");
-    d->commandDelete = button(this, "CommandDelete", "Disable point");
+    d->commandCalculate = namedChild<QPushButton>(this, "CommandCalculate", "Calculate");
+    d->commandNext = namedChild<QPushButton>(this, "CommandNext", "Next");
+    d->commandPrevious = namedChild<QPushButton>(this, "CommandPrevious", "Previous");
+    d->commandResult = namedChild<QPushButton>(this, "CommandResult", "Results");
+    d->commandDelete = namedChild<QPushButton>(this, "CommandDelete", "Disable point");
 
-    d->chart = named<XYChart>(this, "Pesgo1");
+    d->chart = namedChild<XYChart>(this, "Pesgo1");
     d->chart->setTitle(QString());
     d->chart->setSubtitle(QString());
     d->chart->setXAxisTitle(QStringLiteral("Laboratory measurement"));
@@ -147,7 +161,7 @@ void UCCalibration::createControls() {
 }
 
 void UCCalibration::createPointList() {
-    d->pointList = named<QTreeWidget>(this, "ListView1");
+    d->pointList = namedChild<QTreeWidget>(this, "ListView1");
     d->pointList->setColumnCount(2);
     d->pointList->setRootIsDecorated(false);
     d->pointList->setHeaderHidden(true);
@@ -291,9 +305,16 @@ void UCCalibration::finishRun() {
 
 void UCCalibration::fillFormulaList() {
     const QStringList texts = d->calculation.fillFormulaList(translated(key::correlation));
+    d->diagnostics.emplace(*d->data, d->calculation);
     QSignalBlocker blocker(d->comboFormulas);
     d->comboFormulas->clear();
     d->comboFormulas->addItems(texts);
+    for (int k = 0; k < texts.size(); ++k)
+        d->comboFormulas->setItemData(
+            k,
+            diagnosticsText::candidateSummary(
+                d->diagnostics->candidates()[static_cast<std::size_t>(k)]),
+            Qt::ToolTipRole);
     d->comboFormulas->setCurrentIndex(-1);
     blocker.unblock();
     if (!texts.isEmpty())
@@ -303,6 +324,7 @@ void UCCalibration::fillFormulaList() {
 void UCCalibration::onFormulaSelected(int position) {
     if (!d->calculation.resultsValid() || !d->data || position < 0)
         return;
+    d->comboFormulas->setToolTip(d->comboFormulas->itemData(position, Qt::ToolTipRole).toString());
     showResultChart(*d->data, textBoxNumber16(d->textStart->text()),
                     textBoxNumber16(d->textEnd->text()), d->calculation.calcResults(),
                     d->calculation.candidateRow(position));
@@ -319,6 +341,7 @@ void UCCalibration::resetResults() {
     d->commandNext->setEnabled(false);
     d->commandPrevious->setEnabled(false);
     d->comboFormulas->clear();
+    d->comboFormulas->setToolTip(QString());
     clearPointValues();
     d->commandDelete->setEnabled(false);
     // The fixed English caption, not the translation: the reset is defined so.
@@ -343,6 +366,8 @@ void UCCalibration::showResultChart(const MeasurementData& data, int16_t first, 
     d->chart->setPoints(DataSeries, chart.points);
     if (chart.fittedLine)
         d->chart->setPoints(LineSeries, {(*chart.fittedLine)[0], (*chart.fittedLine)[1]});
+    if (d->diagnostics)
+        showChartNotes(*d->chart, d->diagnostics->chartNotes(data, chart, results, row));
     d->textCorr->setText(generalText(chart.correlation, QLocale()));
     d->textStdErr->setText(generalText(chart.stdError, QLocale()));
     d->commandDelete->setEnabled(false);
@@ -436,6 +461,11 @@ void UCCalibration::onShowResults() {
     if (!d->resultTable)
         d->resultTable = new ResultTable(this);
     d->resultTable->SetResultData(d->calculation.calcResults());
+    QList<QStringList> diagnosticsRows;
+    if (d->diagnostics)
+        for (const CandidateDiagnostics& candidate : d->diagnostics->candidates())
+            diagnosticsRows.append(diagnosticsText::candidateCells(candidate));
+    d->resultTable->setDiagnosticsRows(diagnosticsRows);
     if (d->comm)
         d->resultTable->translate(*d->comm);
     Prompts::instance().runModal(*d->resultTable);

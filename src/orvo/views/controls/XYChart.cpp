@@ -4,10 +4,14 @@
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsLayout>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QScatterSeries>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -24,6 +28,8 @@ constexpr qreal lineMarkerSize = 7.0;
 constexpr qreal lineWidth = 2.0;
 constexpr qreal cursorRingSize = 19.0;
 constexpr qreal cursorRingWidth = 2.5;
+// Between the marker and the cursor ring, so that all three stay apart.
+constexpr qreal markWidth = 1.5;
 
 // Stands out against the blue, red and black of the views' series.
 QColor cursorRingColor() {
@@ -51,6 +57,31 @@ QXYSeries* createSeries(XYChart::SeriesStyle style) {
     throw CalibrationError(ErrorNumber::InvalidArgument, QStringLiteral("Unknown series style"));
 }
 
+// Sizes that nest the shapes around a marker without touching: the ring
+// inside the diamond inside the square, so that several marks on one point
+// stay apart.
+QScatterSeries* createMarkOutline(const XYChart::MarkStyle& style) {
+    auto* outline = new QScatterSeries;
+    switch (style.shape) {
+    case XYChart::MarkShape::Ring:
+        outline->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+        outline->setMarkerSize(13.0);
+        break;
+    case XYChart::MarkShape::Square:
+        outline->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+        outline->setMarkerSize(27.0);
+        break;
+    case XYChart::MarkShape::Diamond:
+        outline->setMarkerShape(QScatterSeries::MarkerShapeRotatedRectangle);
+        outline->setMarkerSize(23.0);
+        break;
+    }
+    outline->setBrush(Qt::NoBrush);
+    outline->setPen(QPen(style.color, markWidth));
+    outline->setName(style.caption);
+    return outline;
+}
+
 void fitAxis(QValueAxis& axis, const AxisRange& range) {
     const AxisTicks ticks = niceTicks(range);
     axis.setRange(range.min, range.max);
@@ -65,6 +96,8 @@ XYChart::XYChart(QWidget* parent)
     : QWidget(parent), m_chart(new QChart), m_view(new QChartView(m_chart, this)),
       m_xAxis(new QValueAxis), m_yAxis(new QValueAxis), m_cursorRing(new QScatterSeries) {
     m_chart->legend()->hide();
+    m_chart->legend()->setAlignment(Qt::AlignBottom);
+    m_chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     m_chart->setBackgroundRoundness(0);
     m_chart->setMargins(QMargins(4, 4, 4, 4));
     m_chart->setLocalizeNumbers(true);
@@ -124,10 +157,17 @@ void XYChart::clearSeries() {
         m_chart->removeSeries(series);
         delete series;
     }
+    for (const Mark& mark : m_marks) {
+        m_chart->removeSeries(mark.outline);
+        delete mark.outline;
+    }
     m_series.clear();
+    m_toolTips.clear();
+    m_marks.clear();
     m_rangeLineSeries.clear();
     m_rangeLines.clear();
     updateCursorRing();
+    updateLegend();
 }
 
 int XYChart::addSeries(SeriesStyle style, const QColor& color) {
@@ -140,7 +180,8 @@ int XYChart::addSeries(SeriesStyle style, const QColor& color) {
     m_chart->addSeries(series);
     attachToAxes(*series);
     m_series.push_back(series);
-    keepCursorRingOnTop();
+    m_toolTips.emplace_back();
+    keepOverlaysOnTop();
     return seriesCount() - 1;
 }
 
@@ -152,6 +193,7 @@ void XYChart::setPoints(int series, const QList<QPointF>& points) {
     QXYSeries& target = seriesAt(series);
     target.clearPointsConfiguration();
     target.replace(points);
+    dropPointExtras(series);
     updateCursorRing();
 }
 
@@ -162,6 +204,9 @@ void XYChart::setPoint(int series, int index, QPointF value) {
         target.append(value);
     else
         target.replace(index, value);
+    for (Mark& mark : m_marks)
+        if (mark.series == series)
+            placeMark(mark);
     updateCursorRing();
 }
 
@@ -191,6 +236,42 @@ QColor XYChart::pointColor(int series, int index) const {
     return own.isValid() ? own.value<QColor>() : source.color();
 }
 
+void XYChart::setPointToolTip(int series, int index, const QString& text) {
+    checkPointIndex(series, index, pointCount(series));
+    m_toolTips[static_cast<std::size_t>(series)].insert(index, text);
+}
+
+QString XYChart::pointToolTip(int series, int index) const {
+    checkPointIndex(series, index, pointCount(series));
+    return m_toolTips[static_cast<std::size_t>(series)].value(index);
+}
+
+int XYChart::addMark(int series, const MarkStyle& style) {
+    seriesAt(series); // throws for a series that does not exist
+    m_marks.push_back({series, createMarkOutline(style), {}});
+    m_chart->addSeries(m_marks.back().outline);
+    attachToAxes(*m_marks.back().outline);
+    raiseCursorRing();
+    updateLegend();
+    return markCount() - 1;
+}
+
+void XYChart::setMarkedPoints(int mark, const QList<int>& points) {
+    Mark& target = markAt(mark);
+    for (int index : points)
+        checkPointIndex(target.series, index, pointCount(target.series));
+    target.points = points;
+    placeMark(target);
+}
+
+QList<int> XYChart::markedPoints(int mark) const {
+    return markAt(mark).points;
+}
+
+bool XYChart::isLegendShown() const {
+    return m_chart->legend()->isVisible();
+}
+
 void XYChart::addRangeLine(const RangeLine& line) {
     auto* series = new QLineSeries;
     series->setPen(QPen(line.color, lineWidth));
@@ -200,7 +281,7 @@ void XYChart::addRangeLine(const RangeLine& line) {
     attachToAxes(*series);
     m_rangeLineSeries.push_back(series);
     m_rangeLines.append(line);
-    keepCursorRingOnTop();
+    keepOverlaysOnTop();
 }
 
 void XYChart::redraw() {
@@ -264,6 +345,11 @@ bool XYChart::eventFilter(QObject* watched, QEvent* event) {
         const auto* press = static_cast<QMouseEvent*>(event);
         handleMousePress(press->position().toPoint(), press->button(), press->modifiers());
     }
+    if (watched == m_view->viewport() && event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (showPointToolTip(help->pos(), help->globalPos()))
+            return true;
+    }
     if (watched == m_view && event->type() == QEvent::KeyPress &&
         handleKeyPress(static_cast<QKeyEvent*>(event)->key()))
         return true;
@@ -275,6 +361,34 @@ QXYSeries& XYChart::seriesAt(int series) const {
         throw CalibrationError::outOfRange(
             QStringLiteral("chart series %1 of %2").arg(series).arg(seriesCount()));
     return *m_series[static_cast<std::size_t>(series)];
+}
+
+XYChart::Mark& XYChart::markAt(int mark) {
+    return const_cast<Mark&>(std::as_const(*this).markAt(mark));
+}
+
+const XYChart::Mark& XYChart::markAt(int mark) const {
+    if (mark < 0 || mark >= markCount())
+        throw CalibrationError::outOfRange(
+            QStringLiteral("chart mark %1 of %2").arg(mark).arg(markCount()));
+    return m_marks[static_cast<std::size_t>(mark)];
+}
+
+void XYChart::placeMark(Mark& mark) {
+    QList<QPointF> positions;
+    for (int index : mark.points)
+        positions.append(point(mark.series, index));
+    mark.outline->replace(positions);
+}
+
+void XYChart::dropPointExtras(int series) {
+    m_toolTips[static_cast<std::size_t>(series)].clear();
+    for (Mark& mark : m_marks) {
+        if (mark.series == series) {
+            mark.points.clear();
+            placeMark(mark);
+        }
+    }
 }
 
 void XYChart::checkPointIndex(int series, int index, int limit) const {
@@ -290,11 +404,33 @@ void XYChart::attachToAxes(QXYSeries& series) {
     series.attachAxis(m_yAxis);
 }
 
-// Series added later are drawn above earlier ones; the ring must stay visible.
-void XYChart::keepCursorRingOnTop() {
+// Series added later are drawn above earlier ones; the marks must stay above
+// the data, and the cursor ring above everything.
+void XYChart::keepOverlaysOnTop() {
+    for (const Mark& mark : m_marks) {
+        m_chart->removeSeries(mark.outline);
+        m_chart->addSeries(mark.outline);
+        attachToAxes(*mark.outline);
+    }
+    raiseCursorRing();
+    updateLegend();
+}
+
+void XYChart::raiseCursorRing() {
     m_chart->removeSeries(m_cursorRing);
     m_chart->addSeries(m_cursorRing);
     attachToAxes(*m_cursorRing);
+}
+
+// The legend explains the marks only; the data and lines are named by the
+// axis captions.
+void XYChart::updateLegend() {
+    QLegend* legend = m_chart->legend();
+    legend->setVisible(!m_marks.empty());
+    for (QLegendMarker* marker : legend->markers())
+        marker->setVisible(std::any_of(m_marks.begin(), m_marks.end(), [&](const Mark& mark) {
+            return mark.outline == marker->series();
+        }));
 }
 
 void XYChart::updateTitle() {
@@ -359,6 +495,15 @@ bool XYChart::handleKeyPress(int key) {
         updateCursorRing();
         emit cursorMoved(m_cursor.series, point);
     }
+    return true;
+}
+
+bool XYChart::showPointToolTip(QPoint pixel, QPoint globalPixel) {
+    const std::optional<ChartPointRef> hit = pointNear(mapToValue(pixel));
+    const QString text = hit ? pointToolTip(hit->series, hit->point) : QString();
+    if (text.isEmpty())
+        return false;
+    QToolTip::showText(globalPixel, text, m_view->viewport());
     return true;
 }
 
