@@ -309,11 +309,10 @@ void UCCalibration::fillFormulaList() {
     QSignalBlocker blocker(d->comboFormulas);
     d->comboFormulas->clear();
     d->comboFormulas->addItems(texts);
+    const std::vector<CandidateDiagnostics>& candidates = d->diagnostics->candidates();
     for (int k = 0; k < texts.size(); ++k)
         d->comboFormulas->setItemData(
-            k,
-            diagnosticsText::candidateSummary(
-                d->diagnostics->candidates()[static_cast<std::size_t>(k)]),
+            k, diagnosticsText::candidateSummary(candidates[static_cast<std::size_t>(k)]),
             Qt::ToolTipRole);
     d->comboFormulas->setCurrentIndex(-1);
     blocker.unblock();
