@@ -2,6 +2,7 @@
 #include "FormulaStore.h"
 #include "ScriptedPrompts.h"
 #include "SimulatedDevice.h"
+#include "TestFiles.h"
 #include "TranslationTable.h"
 #include "WorkbenchHost.h"
 #include "WorkbenchOptions.h"
@@ -21,6 +22,7 @@ namespace {
 
 using namespace orvo;
 using namespace orvo::workbench;
+using test::contentOf;
 
 CalibrationFormula formulaFor(int16_t measurement, int16_t grade, float a1, float b) {
     CalibrationFormula formula;
@@ -30,11 +32,6 @@ CalibrationFormula formulaFor(int16_t measurement, int16_t grade, float a1, floa
     formula.a6 = -0.25f;
     formula.b = b;
     return formula;
-}
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 TEST(TranslationTable, HasARealTextForEveryKeyInBothLanguages) {
@@ -94,10 +91,7 @@ TEST_F(WorkbenchFiles, FormulasOutliveTheStoreAndAnUnreadableFileIsKeptAside) {
     EXPECT_EQ(reread.formula(1, 2)->b, 12.0f);
     EXPECT_FALSE(reread.formula(1, 1));
 
-    QFile corrupt(path("formulas.json"));
-    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    corrupt.write("[{\"formula\": 0");
-    corrupt.close();
+    test::writeFile(path("formulas.json"), "[{\"formula\": 0");
     try {
         reread.load();
         FAIL() << "a broken file was read";
