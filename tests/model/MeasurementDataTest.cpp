@@ -1,7 +1,6 @@
 #include "Caught.h"
 #include "SampleData.h"
 
-#include <orvo/model/CalibrationError.h>
 #include <orvo/model/MeasurementData.h>
 #include <orvo/model/OleDate.h>
 
@@ -41,19 +40,16 @@ QStringList datesOf(const MeasurementData& data) {
 // Questions asked are added to questions, answered by dayFirst.
 std::string read(MeasurementData& data, const QString& text, QStringList* questions = nullptr,
                  bool dayFirst = false) {
-    QStringList result;
-    try {
+    const std::string error = test::errorText([&] {
         data.readText(text, [&](const QString& question) {
             if (questions)
                 *questions << question;
             return dayFirst;
         });
-        result = datesOf(data);
-    } catch (const CalibrationError& e) {
-        result = datesOf(data) << QStringLiteral("error %1 at line %2")
-                                      .arg(static_cast<int>(e.number()))
-                                      .arg(e.fileLine());
-    }
+    });
+    QStringList result = datesOf(data);
+    if (!error.empty())
+        result << QString::fromStdString(error);
     return result.join(", ").toStdString();
 }
 

@@ -3,6 +3,7 @@
 #include <orvo/model/CalibrationError.h>
 
 #include <functional>
+#include <string>
 #include <utility>
 
 namespace orvo::test {
@@ -19,6 +20,17 @@ inline std::pair<ErrorNumber, QString> caught(const std::function<void()>& actio
 
 inline ErrorNumber errorOf(const std::function<void()>& action) {
     return caught(action).first;
+}
+
+// "error 9 at line 2" for what action throws, "" when it throws nothing.
+inline std::string errorText(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const CalibrationError& e) {
+        return "error " + std::to_string(static_cast<int>(e.number())) + " at line " +
+               std::to_string(e.fileLine());
+    }
+    return {};
 }
 
 } // namespace orvo::test
