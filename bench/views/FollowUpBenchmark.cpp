@@ -3,7 +3,6 @@
 #include <orvo/model/MeasurementPoint.h>
 #include <orvo/views/UCFollowUp.h>
 
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -46,13 +45,3 @@ void updateChartUntilPainted(benchmark::State& state) {
 BENCHMARK(updateChartUntilPainted)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -5,6 +5,7 @@
 #include <orvo/views/FormFormulaEditor.h>
 #include <orvo/views/GuardedCall.h>
 #include <orvo/views/UCFormulaEditor.h>
+#include <orvo/views/controls/NamedChild.h>
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,8 +24,7 @@ constexpr int maxTerms = 5;
 constexpr int16_t bothGrades = 3;
 
 QPushButton* button(QWidget* parent, const char* name, const char* text) {
-    auto* result = new QPushButton(QString::fromLatin1(text), parent);
-    result->setObjectName(QString::fromLatin1(name));
+    auto* result = namedChild<QPushButton>(parent, name, text);
     result->setAutoDefault(false);
     return result;
 }

@@ -10,6 +10,7 @@
 #include <orvo/views/UCCalibration.h>
 #include <orvo/views/UCDataEditor.h>
 #include <orvo/views/UCFollowUp.h>
+#include <orvo/views/controls/NamedChild.h>
 #include <orvo/views/controls/Twips.h>
 
 #include <QFrame>
@@ -20,21 +21,7 @@
 
 namespace orvo {
 
-namespace {
-
-template <typename Widget> Widget* named(QWidget* parent, const char* name) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const char* text) {
-    auto* result = named<QPushButton>(parent, name);
-    result->setText(QString::fromLatin1(text));
-    return result;
-}
-
-} // namespace
+namespace {} // namespace
 
 struct OrvoCalibrationGUI::Private {
     QString fileName;
@@ -81,28 +68,28 @@ OrvoCalibrationGUI::OrvoCalibrationGUI(QWidget* parent)
 OrvoCalibrationGUI::~OrvoCalibrationGUI() = default;
 
 void OrvoCalibrationGUI::createFrame() {
-    d->frame = named<QFrame>(this, "Frame1");
-    d->image3 = named<QLabel>(d->frame, "Image3");
+    d->frame = namedChild<QFrame>(this, "Frame1");
+    d->image3 = namedChild<QLabel>(d->frame, "Image3");
     d->image3->setScaledContents(true);
-    d->image1 = named<QLabel>(d->frame, "Image1");
-    d->image2 = named<QLabel>(d->frame, "Image2");
-    d->title = named<QLabel>(d->frame, "LabelCalibration");
+    d->image1 = namedChild<QLabel>(d->frame, "Image1");
+    d->image2 = namedChild<QLabel>(d->frame, "Image2");
+    d->title = namedChild<QLabel>(d->frame, "LabelCalibration");
     d->title->setText(QStringLiteral("Calibration"));
     QFont titleFont = d->title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     titleFont.setBold(true);
     d->title->setFont(titleFont);
-    d->commandData = button(this, "CommandData", "Data");
-    d->commandRegression = button(this, "CommandRegression", "Multi regression");
-    d->commandFollowUp = button(this, "CommandFollowUp", "Follow-up");
-    d->statusBar = named<QStatusBar>(this, "StatusBar1");
+    d->commandData = namedChild<QPushButton>(this, "CommandData", "Data");
+    d->commandRegression = namedChild<QPushButton>(this, "CommandRegression", "Multi regression");
+    d->commandFollowUp = namedChild<QPushButton>(this, "CommandFollowUp", "Follow-up");
+    d->statusBar = namedChild<QStatusBar>(this, "StatusBar1");
     d->statusBar->setSizeGripEnabled(false);
 }
 
 void OrvoCalibrationGUI::createViews() {
-    d->dataEditor = named<UCDataEditor>(this, "UCDataEditor1");
-    d->calibration = named<UCCalibration>(this, "UCCalibration1");
-    d->followUp = named<UCFollowUp>(this, "UCFollowUp1");
+    d->dataEditor = namedChild<UCDataEditor>(this, "UCDataEditor1");
+    d->calibration = namedChild<UCCalibration>(this, "UCCalibration1");
+    d->followUp = namedChild<UCFollowUp>(this, "UCFollowUp1");
     d->followUp->Disable_Chart();
 }
 

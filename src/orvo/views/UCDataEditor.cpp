@@ -11,6 +11,7 @@
 #include <orvo/views/SampleGridModel.h>
 #include <orvo/views/UCDataEditor.h>
 #include <orvo/views/controls/GridSetup.h>
+#include <orvo/views/controls/NamedChild.h>
 #include <orvo/views/controls/Twips.h>
 
 #include <QCoreApplication>
@@ -30,13 +31,6 @@ namespace {
 const char* const updateFailedStep = "Error during upload parameters";
 const char* const saveFailedStep = "Error during saving data";
 const char* const clearFailedStep = "Error during clearing data";
-
-template <typename Widget> Widget* named(QWidget* parent, const char* name, const char* text) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setText(QString::fromLatin1(text));
-    return widget;
-}
 
 Prompts::FileDialog calibrationFileDialog(const std::function<QString(const char*)>& translated,
                                           const char* titleKey) {
@@ -84,12 +78,12 @@ UCDataEditor::UCDataEditor(QWidget* parent) : QWidget(parent), d(std::make_uniqu
 UCDataEditor::~UCDataEditor() = default;
 
 void UCDataEditor::createControls() {
-    d->label = named<QLabel>(this, "Label1", "Calibration table");
-    d->commandSave = named<QPushButton>(this, "CommandSave", "Save changes");
-    d->commandUpdate = named<QPushButton>(this, "CommandUpdate", "Update data");
-    d->commandImport = named<QPushButton>(this, "CommandImport", "Import");
-    d->commandExport = named<QPushButton>(this, "CommandExport", "Export");
-    d->commandClear = named<QPushButton>(this, "CommandClear", "Clear table");
+    d->label = namedChild<QLabel>(this, "Label1", "Calibration table");
+    d->commandSave = namedChild<QPushButton>(this, "CommandSave", "Save changes");
+    d->commandUpdate = namedChild<QPushButton>(this, "CommandUpdate", "Update data");
+    d->commandImport = namedChild<QPushButton>(this, "CommandImport", "Import");
+    d->commandExport = namedChild<QPushButton>(this, "CommandExport", "Export");
+    d->commandClear = namedChild<QPushButton>(this, "CommandClear", "Clear table");
 }
 
 void UCDataEditor::createGrid() {

@@ -9,6 +9,7 @@
 #include <orvo/views/FormFormulaEditor.h>
 #include <orvo/views/GuardedCall.h>
 #include <orvo/views/UCFollowUp.h>
+#include <orvo/views/controls/NamedChild.h>
 #include <orvo/views/controls/Twips.h>
 #include <orvo/views/controls/XYChart.h>
 
@@ -47,15 +48,8 @@ constexpr std::array<ReadoutControl, FollowUpLayout::ReadoutCount> readoutContro
     {"LabelDiffPer", "TextDiffPer", "Difference%"},
 }};
 
-template <typename Widget> Widget* named(QWidget* parent, const char* name, const char* text) {
-    auto* widget = new Widget(QString::fromLatin1(text), parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QLineEdit* readOnlyBox(QWidget* parent, const char* name) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    auto* box = namedChild<QLineEdit>(parent, name);
     box->setReadOnly(true);
     return box;
 }
@@ -109,12 +103,13 @@ UCFollowUp::UCFollowUp(QWidget* parent) : QWidget(parent), d(std::make_unique<Pr
 UCFollowUp::~UCFollowUp() = default;
 
 void UCFollowUp::Private::createControls() {
-    label = named<QLabel>(&view, "Label1", "Calibration formula");
+    label = namedChild<QLabel>(&view, "Label1", "Calibration formula");
     textFormula = readOnlyBox(&view, "TextFormula");
-    commandFormula = named<QPushButton>(&view, "CommandFormula", "Formula");
-    checkShowDisabled = named<QCheckBox>(&view, "CheckShowDisabled", "Show disabled points");
+    commandFormula = namedChild<QPushButton>(&view, "CommandFormula", "Formula");
+    checkShowDisabled = namedChild<QCheckBox>(&view, "CheckShowDisabled", "Show disabled points");
     for (std::size_t i = 0; i < readoutControls.size(); ++i) {
-        captions[i] = named<QLabel>(&view, readoutControls[i].caption, readoutControls[i].text);
+        captions[i] =
+            namedChild<QLabel>(&view, readoutControls[i].caption, readoutControls[i].text);
         boxes[i] = readOnlyBox(&view, readoutControls[i].box);
     }
     chart = new XYChart(&view);
