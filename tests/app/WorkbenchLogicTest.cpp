@@ -1,7 +1,9 @@
+#include "Caught.h"
 #include "DemoData.h"
 #include "FormulaStore.h"
 #include "ScriptedPrompts.h"
 #include "SimulatedDevice.h"
+#include "TestFiles.h"
 #include "TranslationTable.h"
 #include "WorkbenchHost.h"
 #include "WorkbenchOptions.h"
@@ -21,6 +23,7 @@ namespace {
 
 using namespace orvo;
 using namespace orvo::workbench;
+using test::contentOf;
 
 CalibrationFormula formulaFor(int16_t measurement, int16_t grade, float a1, float b) {
     CalibrationFormula formula;
@@ -30,11 +33,6 @@ CalibrationFormula formulaFor(int16_t measurement, int16_t grade, float a1, floa
     formula.a6 = -0.25f;
     formula.b = b;
     return formula;
-}
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 TEST(TranslationTable, HasARealTextForEveryKeyInBothLanguages) {
@@ -94,16 +92,8 @@ TEST_F(WorkbenchFiles, FormulasOutliveTheStoreAndAnUnreadableFileIsKeptAside) {
     EXPECT_EQ(reread.formula(1, 2)->b, 12.0f);
     EXPECT_FALSE(reread.formula(1, 1));
 
-    QFile corrupt(path("formulas.json"));
-    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    corrupt.write("[{\"formula\": 0");
-    corrupt.close();
-    try {
-        reread.load();
-        FAIL() << "a broken file was read";
-    } catch (const CalibrationError& error) {
-        EXPECT_TRUE(error.description().contains("formulas.json.unreadable"));
-    }
+    test::writeFile(path("formulas.json"), "[{\"formula\": 0");
+    EXPECT_TRUE(test::caught([&] { reread.load(); }).second.contains("formulas.json.unreadable"));
     EXPECT_EQ(contentOf(path("formulas.json.unreadable")), "[{\"formula\": 0");
     EXPECT_FALSE(reread.formula(0, 1));
 }

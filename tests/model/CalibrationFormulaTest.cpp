@@ -1,6 +1,6 @@
+#include "Caught.h"
 #include "LocaleScope.h"
 
-#include <orvo/model/CalibrationError.h>
 #include <orvo/model/CalibrationFormula.h>
 
 #include <gtest/gtest.h>
@@ -61,14 +61,11 @@ TEST(CalibrationFormula, ParameterTextIsReadFieldByField) {
         {nullptr, "error 9 at line 2", 9, 9, 7, 7}};
     for (const auto& [line, outcome, formula, grade, a1, offset] : cases) {
         CalibrationFormula f = formulaOf(9, {{1, 7}}, 7, 9);
-        std::string read;
-        try {
-            read = f.readText(line ? header + "\r\n" + line + "\r\n" : header) ? "complete"
-                                                                               : "incomplete";
-        } catch (const CalibrationError& e) {
-            read = "error " + std::to_string(static_cast<int>(e.number())) + " at line " +
-                   std::to_string(e.fileLine());
-        }
+        const QString text = line ? header + "\r\n" + line + "\r\n" : header;
+        bool complete = false;
+        std::string read = test::errorText([&] { complete = f.readText(text); });
+        if (read.empty())
+            read = complete ? "complete" : "incomplete";
         EXPECT_EQ(read, outcome) << (line ? line : "no second line");
         EXPECT_EQ(std::tuple(f.formula, f.Grade, f.a1, f.b), std::tuple(formula, grade, a1, offset))
             << (line ? line : "no second line");

@@ -1,18 +1,18 @@
+#include "Caught.h"
 #include "SampleData.h"
 
-#include <orvo/model/CalibrationError.h>
 #include <orvo/model/MeasurementData.h>
 #include <orvo/model/OleDate.h>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <tuple>
 
 namespace {
 
 using namespace orvo;
+using test::errorOf;
 
 const QString crlf = QStringLiteral("\r\n");
 
@@ -40,29 +40,17 @@ QStringList datesOf(const MeasurementData& data) {
 // Questions asked are added to questions, answered by dayFirst.
 std::string read(MeasurementData& data, const QString& text, QStringList* questions = nullptr,
                  bool dayFirst = false) {
-    QStringList result;
-    try {
+    const std::string error = test::errorText([&] {
         data.readText(text, [&](const QString& question) {
             if (questions)
                 *questions << question;
             return dayFirst;
         });
-        result = datesOf(data);
-    } catch (const CalibrationError& e) {
-        result = datesOf(data) << QStringLiteral("error %1 at line %2")
-                                      .arg(static_cast<int>(e.number()))
-                                      .arg(e.fileLine());
-    }
+    });
+    QStringList result = datesOf(data);
+    if (!error.empty())
+        result << QString::fromStdString(error);
     return result.join(", ").toStdString();
-}
-
-ErrorNumber errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const CalibrationError& e) {
-        return e.number();
-    }
-    return ErrorNumber{};
 }
 
 // count points a day apart, LabCons = 0, 1, 2, ...
@@ -173,28 +161,24 @@ TEST(MeasurementData, MergeSkipsPlaceholderAndKnownDatesAndSorts) {
 }
 
 TEST(MeasurementData, MergePastTheCapacityOverwritesTheOldestSlots) {
-    MeasurementData data;
-    for (const PointPtr& p : daily(200))
-        data.AddMeasurementPoint(p);
+    const auto data = test::dataOf(daily(200));
     const std::vector<PointPtr> newest = daily(5, 1000);
-    data.AddNewData(newest);
-    ASSERT_EQ(data.pointCount(), 200);
-    EXPECT_EQ(data.getMeasurementPoints(0)->LabCons, 5);
-    EXPECT_EQ(data.getMeasurementPoints(195), newest[0]);
-    EXPECT_EQ(data.getMeasurementPoints(199), newest[4]);
+    data->AddNewData(newest);
+    ASSERT_EQ(data->pointCount(), 200);
+    EXPECT_EQ(data->getMeasurementPoints(0)->LabCons, 5);
+    EXPECT_EQ(data->getMeasurementPoints(195), newest[0]);
+    EXPECT_EQ(data->getMeasurementPoints(199), newest[4]);
 
     // A slot past the end even after wrapping fails, keeping what was written.
-    MeasurementData few;
-    for (const PointPtr& p : daily(10))
-        few.AddMeasurementPoint(p);
+    const auto few = test::dataOf(daily(10));
     std::vector<PointPtr> flood = daily(391, 1000);
-    EXPECT_EQ(errorOf([&] { few.AddNewData(flood); }), ErrorNumber::OutOfRange);
-    EXPECT_EQ(few.pointCount(), 10);
-    EXPECT_EQ(few.getMeasurementPoints(0), flood[190]);
-    EXPECT_EQ(few.getMeasurementPoints(199), flood[389]);
+    EXPECT_EQ(errorOf([&] { few->AddNewData(flood); }), ErrorNumber::OutOfRange);
+    EXPECT_EQ(few->pointCount(), 10);
+    EXPECT_EQ(few->getMeasurementPoints(0), flood[190]);
+    EXPECT_EQ(few->getMeasurementPoints(199), flood[389]);
     flood.pop_back();
-    few.AddNewData(flood);
-    EXPECT_EQ(few.pointCount(), 200);
+    few->AddNewData(flood);
+    EXPECT_EQ(few->pointCount(), 200);
 }
 
 TEST(MeasurementData, DataMatrixHas36ColumnsPerPoint) {

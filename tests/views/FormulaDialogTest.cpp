@@ -1,13 +1,13 @@
 #include "FakeHost.h"
 #include "LocaleScope.h"
 #include "ScriptedPrompts.h"
+#include "TestFiles.h"
 
 #include <orvo/model/CalibrationError.h>
 #include <orvo/views/FormFormulaEditor.h>
 #include <orvo/views/UCFormulaEditor.h>
 
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -147,10 +147,8 @@ TEST_F(FormulaDialogTest, ImportShowsOnlyValidFilesOfAtMostFiveTerms) {
     for (const QString& text : {header, header + "Ash\t2\t1\t0\t0\t0\t0\t0\t0\t0\t0\t0\r\n",
                                 header + "Ash\t2\t1\t1\t1\t1\t1\t1\t0\t0\t0\t0\t0\r\n",
                                 header + "Ash\t1&2\t0\t0\t3\t0\t0\t0\t0\t0\t0\t0\t0.5\r\n"}) {
-        QFile file(dir.filePath(QStringLiteral("f.par")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text.toLatin1()) > 0);
-        file.close();
-        prompts.fileNames.push_back(file.fileName());
+        test::writeFile(dir.filePath("f.par"), text.toLatin1());
+        prompts.fileNames.push_back(dir.filePath("f.par"));
         click("ImportButton");
     }
     EXPECT_EQ(host.errorMessages,
