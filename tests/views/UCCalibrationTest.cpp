@@ -324,6 +324,7 @@ TEST_F(WorkbenchTest, ResultsButtonShowsOneSharedTableWithTheLastBlock) {
 
 TEST_F(WorkbenchTest, APlantedOutlierIsMarkedAndExplainedWhileTheFollowUpChartStaysPlain) {
     plantOutlier(*data);
+    data->getMeasurementPoints(3)->Grade = 2; // charted, but not fitted
     click("CommandCalculate");
     ASSERT_EQ(chart()->markCount(), 3);
     EXPECT_TRUE(chart()->isLegendShown());
@@ -337,7 +338,8 @@ TEST_F(WorkbenchTest, APlantedOutlierIsMarkedAndExplainedWhileTheFollowUpChartSt
     EXPECT_EQ(tip[2], "Lab value: 22.2");
     EXPECT_TRUE(tip[6].startsWith("Studentized residual: ")) << tip[6].toStdString();
     EXPECT_EQ(tip[8], "Flagged: outlier, influential");
-    EXPECT_FALSE(chart()->pointToolTip(0, 3).contains("outlier"));
+    EXPECT_TRUE(chart()->pointToolTip(0, 3).endsWith("\nNot in the fit"));
+    EXPECT_FALSE(chart()->pointToolTip(0, 2).contains("Flagged"));
 
     const QStringList summary = formulas()->itemData(0, Qt::ToolTipRole).toString().split('\n');
     ASSERT_EQ(summary.size(), 5);

@@ -28,7 +28,7 @@ constexpr qreal lineMarkerSize = 7.0;
 constexpr qreal lineWidth = 2.0;
 constexpr qreal cursorRingSize = 19.0;
 constexpr qreal cursorRingWidth = 2.5;
-// Between the marker and the cursor ring, so that all three stay apart.
+// Thinner than the cursor ring, so that a mark never reads as the cursor.
 constexpr qreal markWidth = 1.5;
 
 // Stands out against the blue, red and black of the views' series.
