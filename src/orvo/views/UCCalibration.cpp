@@ -54,16 +54,16 @@ const std::array<FlagMark, WorkbenchDiagnostics::FlagCount> flagMarks{{
     {XYChart::MarkShape::Diamond, QColor(0, 150, 0), "Influential"},
 }};
 
-// Each point's tooltip, and the marks of the flags its fit raised.
+// Each point's tooltip, and the marks of the flags its fit raised; the
+// marks' indices are the flags'.
 void showChartNotes(XYChart& chart, const WorkbenchDiagnostics::ChartNotes& notes) {
     for (int k = 0; k < notes.toolTips.size(); ++k)
         chart.setPointToolTip(DataSeries, k, notes.toolTips[k]);
-    for (std::size_t flag = 0; flag < flagMarks.size(); ++flag) {
-        const FlagMark& mark = flagMarks[flag];
-        const int added =
+    if (chart.markCount() == 0)
+        for (const FlagMark& mark : flagMarks)
             chart.addMark(DataSeries, {mark.shape, mark.color, QString::fromLatin1(mark.caption)});
-        chart.setMarkedPoints(added, notes.flagged[flag]);
-    }
+    for (int flag = 0; flag < WorkbenchDiagnostics::FlagCount; ++flag)
+        chart.setMarkedPoints(flag, notes.flagged[static_cast<std::size_t>(flag)]);
 }
 
 } // namespace
@@ -359,12 +359,16 @@ void UCCalibration::showResultChart(const MeasurementData& data, int16_t first, 
     const ResultChartData chart = computeResultChart(
         data, first, last, results, row, d->calculation.calcParams()[block::Measurement]);
     d->plottedPoints = chart.plottedPoints;
-    d->chart->clearSeries();
-    d->chart->addSeries(XYChart::SeriesStyle::Markers, blue);
-    d->chart->addSeries(XYChart::SeriesStyle::Line, red);
+    // The series and marks are made once: adding a series to the chart costs
+    // far more than replacing its points.
+    if (d->chart->seriesCount() == 0) {
+        d->chart->addSeries(XYChart::SeriesStyle::Markers, blue);
+        d->chart->addSeries(XYChart::SeriesStyle::Line, red);
+    }
     d->chart->setPoints(DataSeries, chart.points);
-    if (chart.fittedLine)
-        d->chart->setPoints(LineSeries, {(*chart.fittedLine)[0], (*chart.fittedLine)[1]});
+    d->chart->setPoints(LineSeries, chart.fittedLine ? QList<QPointF>{(*chart.fittedLine)[0],
+                                                                      (*chart.fittedLine)[1]}
+                                                     : QList<QPointF>{});
     if (d->diagnostics)
         showChartNotes(*d->chart, d->diagnostics->chartNotes(data, chart, results, row));
     d->textCorr->setText(generalText(chart.correlation, QLocale()));
