@@ -2,7 +2,7 @@
 
 #include "CommandParser.h"
 #include "DataFileReader.h"
-#include "DateOrderPrompts.h"
+#include "DateOrderQuestion.h"
 #include "ExitCode.h"
 
 #include <orvo/model/CalibrationError.h>
@@ -18,7 +18,7 @@ int runCanonical(const QStringList& arguments) {
                        "read completely."),
         {{QStringLiteral("FILE"), QStringLiteral("The calibration data file to read.")},
          {QStringLiteral("OUT"), QStringLiteral("The file to write (replaced).")}});
-    command.addOption(DateOrderPrompts::option());
+    command.addOption(DateOrderQuestion::option());
     if (const auto done = command.parse(arguments))
         return *done;
     const QString input = command.positional(0);

@@ -26,6 +26,7 @@ public:
     // Reports wrong usage found by the command itself; returns its exit code.
     int usageError(const QString& message) const;
 
+    const QString& name() const { return m_command; }
     const QCommandLineParser& parser() const { return m_parser; }
     QString positional(int index) const { return m_parser.positionalArguments().value(index); }
 

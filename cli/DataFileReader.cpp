@@ -1,7 +1,7 @@
 #include "DataFileReader.h"
 
 #include "CommandParser.h"
-#include "DateOrderPrompts.h"
+#include "DateOrderQuestion.h"
 #include "ExitCode.h"
 
 #include <orvo/model/MeasurementData.h>
@@ -14,11 +14,12 @@ namespace orvo::cli {
 
 DataFileRead readDataFile(const CommandParser& command, const QString& file,
                           MeasurementData& data) {
-    DateOrderPrompts prompts;
-    if (!prompts.takeOption(command.parser()))
+    DateOrderQuestion question;
+    if (!question.takeOption(command.parser()))
         return {command.usageError(QStringLiteral("--day-first takes yes or no")), {}};
     try {
-        data.ReadFile(file);
+        data.ReadFile(file,
+                      [&question](const QString& text) { return question.askDayFirst(text); });
     } catch (const CalibrationError& e) {
         return {{}, e};
     } catch (const DateOrderUndecided& e) {

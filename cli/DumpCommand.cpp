@@ -2,7 +2,7 @@
 
 #include "CommandParser.h"
 #include "DataFileReader.h"
-#include "DateOrderPrompts.h"
+#include "DateOrderQuestion.h"
 #include "ExitCode.h"
 
 #include <orvo/model/CalibrationError.h>
@@ -83,7 +83,7 @@ int runDump(const QStringList& arguments) {
                           QStringLiteral("Reads a calibration data file as the workbench does "
                                          "and prints its points as JSON."),
                           {{QStringLiteral("FILE"), QStringLiteral("The calibration data file.")}});
-    command.addOption(DateOrderPrompts::option());
+    command.addOption(DateOrderQuestion::option());
     if (const auto done = command.parse(arguments))
         return *done;
     MeasurementData data;

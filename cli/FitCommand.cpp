@@ -1,14 +1,12 @@
 #include "FitCommand.h"
 
 #include "CommandParser.h"
-#include "DataFileReader.h"
-#include "DateOrderPrompts.h"
+#include "DiagnosticsJson.h"
 #include "ExitCode.h"
+#include "FitRun.h"
 
-#include <orvo/host/TranslationKeys.h>
-#include <orvo/model/CalibrationError.h>
-#include <orvo/model/MeasurementData.h>
-#include <orvo/regression/RegressionCalculation.h>
+#include <orvo/regression/DiagnosticsText.h>
+#include <orvo/regression/RunDiagnostics.h>
 
 #include <QFile>
 #include <QJsonArray>
@@ -23,14 +21,6 @@
 namespace orvo::cli {
 
 namespace {
-
-const QStringList quantities{QStringLiteral("Cons"), QStringLiteral("Ash"), QStringLiteral("Res1"),
-                             QStringLiteral("Res2")};
-
-QCommandLineOption valueOption(const char* name, const char* description, const char* value) {
-    return {QString::fromLatin1(name), QString::fromLatin1(description),
-            QString::fromLatin1(value)};
-}
 
 // The float's shortest decimal text read back as a double, so JSON shows
 // 0.95 and not the float's binary expansion 0.949999988079071.
@@ -57,7 +47,26 @@ struct FitResult {
     QStringList texts;
     std::optional<CalibrationFormula> formula;
     const char* message;
+    std::vector<CandidateDiagnostics> diagnostics; // per listed candidate
+    std::vector<PointInfluence> influence;         // of the first candidate
 };
+
+FitResult resultOf(const FitRun& run) {
+    const RegressionCalculation& calculation = run.calculation();
+    FitResult fit{
+        calculation,   run.texts(), calculation.currentFormula(0, run.inputs().measurement),
+        run.message(), {},          {}};
+    if (run.message())
+        return fit;
+    const RunDiagnostics diagnostics(run.data(), calculation.calcParams());
+    for (int k = 0; k < calculation.candidateCount(); ++k)
+        fit.diagnostics.push_back(
+            diagnostics.candidate(calculation.calcResults(), calculation.candidateRow(k)));
+    if (calculation.candidateCount() > 0)
+        fit.influence =
+            diagnostics.influence(calculation.calcResults(), calculation.candidateRow(0));
+    return fit;
+}
 
 QJsonObject resultJson(const FitResult& fit) {
     QJsonArray params;
@@ -76,10 +85,22 @@ QJsonObject resultJson(const FitResult& fit) {
             {QStringLiteral("formula"),
              fit.formula ? QJsonValue(formulaJson(*fit.formula)) : QJsonValue(QJsonValue::Null)},
             {QStringLiteral("message"),
-             fit.message ? QJsonValue(QLatin1String(fit.message)) : QJsonValue(QJsonValue::Null)}};
+             fit.message ? QJsonValue(QLatin1String(fit.message)) : QJsonValue(QJsonValue::Null)},
+            {QStringLiteral("diagnostics"), diagnosticsJson(fit.diagnostics)},
+            {QStringLiteral("influence"), influenceJson(fit.influence)}};
 }
 
-int printResult(const FitResult& fit, bool json) {
+// Each candidate text, then its RMSECV and predicted R², TAB-separated.
+void printWithDiagnostics(const FitResult& fit, QTextStream& out) {
+    out << "candidate\tRMSECV\tpredicted R2\n";
+    for (qsizetype k = 0; k < fit.texts.size(); ++k) {
+        const CandidateDiagnostics& d = fit.diagnostics[static_cast<std::size_t>(k)];
+        out << fit.texts[k] << '\t' << diagnosticsText::number(d.rmsecv, QLocale::c()) << '\t'
+            << diagnosticsText::number(d.predictedRSquared, QLocale::c()) << "\n";
+    }
+}
+
+int printResult(const FitResult& fit, bool json, bool withDiagnostics) {
     if (json) {
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly))
@@ -87,35 +108,15 @@ int printResult(const FitResult& fit, bool json) {
         out.write(QJsonDocument(resultJson(fit)).toJson(QJsonDocument::Indented));
     } else if (fit.message) {
         QTextStream(stderr) << "orvo-cal fit: " << fit.message << "\n";
+    } else if (withDiagnostics) {
+        QTextStream out(stdout);
+        printWithDiagnostics(fit, out);
     } else {
         QTextStream out(stdout);
         for (const QString& text : fit.texts)
             out << text << "\n";
     }
     return fit.message ? Failure : Success;
-}
-
-std::optional<RegressionInputs> inputsFrom(const QCommandLineParser& parser, int pointCount,
-                                           QString& problem) {
-    RegressionInputs inputs;
-    inputs.measurement = static_cast<int>(quantities.indexOf(parser.value("quantity")));
-    bool isNumber = false;
-    const int variables = parser.value("variables").toInt(&isNumber);
-    const QString grades = parser.value("grades");
-    if (inputs.measurement < 0)
-        problem = QStringLiteral("--quantity takes Cons, Ash, Res1 or Res2");
-    else if (!isNumber || variables < 1 || variables > 5)
-        problem = QStringLiteral("--variables takes a number from 1 to 5");
-    else if (grades != "1" && grades != "2" && grades != "1,2")
-        problem = QStringLiteral("--grades takes 1, 2 or 1,2");
-    if (!problem.isEmpty())
-        return std::nullopt;
-    inputs.variablesPosition = variables - 1;
-    inputs.takeGrade1 = grades != "2";
-    inputs.takeGrade2 = grades != "1";
-    inputs.startText = parser.isSet("first") ? parser.value("first") : QStringLiteral("1");
-    inputs.endText = parser.isSet("last") ? parser.value("last") : QString::number(pointCount);
-    return inputs;
 }
 
 } // namespace
@@ -126,40 +127,20 @@ int runFit(const QStringList& arguments) {
         QStringLiteral("Fits calibration formulas to a calibration data file as the workbench's "
                        "Calculate does, and prints the candidate formulas best first."),
         {{QStringLiteral("FILE"), QStringLiteral("The calibration data file.")}});
-    command.addOption(valueOption("quantity", "Lab quantity: Cons, Ash, Res1 or Res2.", "Q"));
-    command.addOption(valueOption("variables", "Number of signals in a formula, 1 to 5.", "K"));
-    command.addOption(valueOption("grades", "Grades to take: 1, 2 or 1,2.", "G"));
-    command.addOption(valueOption("first", "First point of the range (default 1).", "F"));
-    command.addOption(valueOption("last", "Last point of the range (default: all).", "L"));
-    command.addOption({QStringLiteral("json"), QStringLiteral("Print the blocks as JSON.")});
-    command.addOption(DateOrderPrompts::option());
+    FitRun::addOptions(command);
+    command.addOption({QStringLiteral("json"),
+                       QStringLiteral("Print the blocks, the diagnostics of every candidate and "
+                                      "the influence of each point on the first one as JSON.")});
+    command.addOption(
+        {QStringLiteral("diagnostics"),
+         QStringLiteral("Follow each candidate text with its RMSECV and predicted R2.")});
     if (const auto done = command.parse(arguments))
         return *done;
-    for (const char* required : {"quantity", "variables", "grades"})
-        if (!command.parser().isSet(QLatin1String(required)))
-            return command.usageError(QStringLiteral("--%1 is required").arg(required));
-    const QString file = command.positional(0);
-    MeasurementData data;
-    const DataFileRead read = readDataFile(command, file, data);
-    if (read.usageExit)
-        return *read.usageExit;
-    if (read.error)
-        return reportFileError(QStringLiteral("fit"), file, *read.error);
-    QString problem;
-    const auto inputs = inputsFrom(command.parser(), data.pointCount(), problem);
-    if (!inputs)
-        return command.usageError(problem);
-
-    RegressionCalculation calculation;
-    const char* message = messageKey(calculation.fullRun(data, *inputs));
-    QStringList texts;
-    if (!message) {
-        calculation.markResultsValid();
-        texts = calculation.fillFormulaList(QLatin1String(key::correlation));
-    }
-    const FitResult fit{calculation, texts, calculation.currentFormula(0, inputs->measurement),
-                        message};
-    return printResult(fit, command.parser().isSet("json"));
+    FitRun run;
+    if (const auto done = run.run(command))
+        return *done;
+    return printResult(resultOf(run), command.parser().isSet("json"),
+                       command.parser().isSet("diagnostics"));
 }
 
 } // namespace orvo::cli

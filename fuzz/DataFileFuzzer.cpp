@@ -1,7 +1,6 @@
 // Fuzzes the data file reader on text in memory. What a read keeps must be
 // writable and read back to the same lines; the data matrix must build or
 // fail with a CalibrationError. Anything else is a finding.
-#include <orvo/host/Prompts.h>
 #include <orvo/model/CalibrationError.h>
 #include <orvo/model/MeasurementData.h>
 #include <orvo/model/MeasurementPoint.h>
@@ -15,16 +14,11 @@
 namespace {
 
 // The day-or-month question gets Yes or No in turn, so both answers are fuzzed.
-class AlternatingPrompts : public orvo::RefusingPrompts {
-public:
-    Answer messageBox(const QString&, Buttons, Icon, const QString&) override {
-        m_yes = !m_yes;
-        return m_yes ? Answer::Yes : Answer::No;
-    }
-
-private:
-    bool m_yes = false;
-};
+bool alternatingAnswer(const QString&) {
+    static bool yes = false;
+    yes = !yes;
+    return yes;
+}
 
 QString linesOf(const orvo::MeasurementData& set) {
     QString text = orvo::MeasurementPoint::headerLine() + QStringLiteral("\r\n");
@@ -36,15 +30,11 @@ QString linesOf(const orvo::MeasurementData& set) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static AlternatingPrompts prompts;
-    static const bool installed = (orvo::Prompts::install(&prompts), true);
-    (void)installed;
-
     const QString text =
         QString::fromLatin1(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     orvo::MeasurementData set;
     try {
-        set.readText(text);
+        set.readText(text, alternatingAnswer);
     } catch (const orvo::CalibrationError&) {
         return 0;
     }

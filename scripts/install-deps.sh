@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project builds, tests and runs with.
-# Idempotent: packages already present are left alone.
+# Idempotent: packages already present are left alone. --list prints the
+# package names and installs nothing.
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev
-    qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+    qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libegl-dev libglu1-mesa-dev
     libeigen3-dev
     libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev
     xvfb xauth
 )
+
+if [ "${1:-}" = --list ]; then
+    printf '%s\n' "${packages[@]}"
+    exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do

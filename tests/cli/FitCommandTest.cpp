@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 class FitCommand : public testing::Test {
@@ -90,6 +92,70 @@ TEST_F(FitCommand, WrongOptionsAreUsageErrors) {
         EXPECT_EQ(run.exitCode, 2) << options.join(' ').toStdString();
         EXPECT_FALSE(run.err.isEmpty());
     }
+}
+
+} // namespace
+
+namespace {
+
+const QStringList demoFit{"fit", ORVO_DEMO_DATA, "--quantity", "Cons", "--variables",
+                          "2",   "--grades",     "1"};
+
+TEST(FitDiagnostics, TextColumnsFollowTheUnchangedCandidateTexts) {
+    const QStringList plain = QString::fromUtf8(orvo::test::orvoCal(demoFit).out).split('\n');
+    const orvo::test::ToolRun run = orvo::test::orvoCal(demoFit + QStringList{"--diagnostics"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = QString::fromUtf8(run.out).split('\n', Qt::SkipEmptyParts);
+    ASSERT_GT(lines.size(), 1);
+    EXPECT_EQ(lines[0], "candidate\tRMSECV\tpredicted R2");
+    for (qsizetype k = 1; k < lines.size(); ++k) {
+        const QStringList columns = lines[k].split('\t');
+        ASSERT_EQ(columns.size(), 3);
+        EXPECT_EQ(columns[0], plain[k - 1]);
+        EXPECT_GT(columns[1].toDouble(), 0);
+    }
+}
+
+TEST(FitDiagnostics, JsonHasACandidatesDiagnosticsAndTheFirstOnesInfluence) {
+    const orvo::test::ToolRun run = orvo::test::orvoCal(demoFit + QStringList{"--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+    const QJsonArray candidates = json["candidates"].toArray();
+    const QJsonArray diagnostics = json["diagnostics"].toArray();
+    ASSERT_EQ(diagnostics.size(), candidates.size());
+    for (qsizetype k = 0; k < diagnostics.size(); ++k) {
+        const QJsonObject d = diagnostics[k].toObject();
+        EXPECT_EQ(d["row"], candidates[k].toObject()["row"]);
+        EXPECT_EQ(d["p"].toInt(), 3);
+        EXPECT_DOUBLE_EQ(d["rmsecv"].toDouble(),
+                         std::sqrt(d["press"].toDouble() / d["n"].toDouble()));
+        EXPECT_LT(d["predictedRSquared"].toDouble(), d["rSquared"].toDouble());
+        EXPECT_GE(d["maxVif"].toDouble(), 1);
+        EXPECT_TRUE(d["mallowsCp"].isDouble());
+    }
+    const QJsonObject first = diagnostics[0].toObject();
+    const double n = first["n"].toDouble();
+    const QJsonArray influence = json["influence"].toArray();
+    ASSERT_EQ(influence.size(), first["n"].toInt());
+    double leverageSum = 0;
+    int outliers = 0;
+    for (const QJsonValue& value : influence) {
+        const QJsonObject point = value.toObject();
+        leverageSum += point["leverage"].toDouble();
+        outliers += point["outlier"].toBool();
+        EXPECT_EQ(point["outlier"].toBool(), std::abs(point["studentizedResidual"].toDouble()) > 3);
+        EXPECT_EQ(point["highLeverage"].toBool(), point["leverage"].toDouble() > 9 / n);
+        EXPECT_EQ(point["influential"].toBool(), point["cooksDistance"].toDouble() > 4 / n);
+    }
+    EXPECT_NEAR(leverageSum, 3, 1e-9);
+    EXPECT_GE(outliers, 1) << "the demo data holds a planted outlier";
+
+    const orvo::test::ToolRun stopped =
+        orvo::test::orvoCal({"fit", ORVO_DEMO_DATA, "--quantity", "Res2", "--variables", "1",
+                             "--grades", "1", "--json"});
+    const QJsonObject none = QJsonDocument::fromJson(stopped.out).object();
+    EXPECT_TRUE(none["diagnostics"].toArray().isEmpty());
+    EXPECT_TRUE(none["influence"].toArray().isEmpty());
 }
 
 } // namespace

@@ -1,19 +1,18 @@
+#include "Caught.h"
 #include "SampleData.h"
-#include "ScriptedPrompts.h"
 
-#include <orvo/model/CalibrationError.h>
 #include <orvo/model/MeasurementData.h>
 #include <orvo/model/OleDate.h>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <tuple>
 
 namespace {
 
 using namespace orvo;
+using test::errorOf;
 
 const QString crlf = QStringLiteral("\r\n");
 
@@ -38,26 +37,20 @@ QStringList datesOf(const MeasurementData& data) {
 }
 
 // The dates read, in slot order, then the error that stopped the read.
-std::string read(MeasurementData& data, const QString& text) {
-    QStringList result;
-    try {
-        data.readText(text);
-        result = datesOf(data);
-    } catch (const CalibrationError& e) {
-        result = datesOf(data) << QStringLiteral("error %1 at line %2")
-                                      .arg(static_cast<int>(e.number()))
-                                      .arg(e.fileLine());
-    }
+// Questions asked are added to questions, answered by dayFirst.
+std::string read(MeasurementData& data, const QString& text, QStringList* questions = nullptr,
+                 bool dayFirst = false) {
+    const std::string error = test::errorText([&] {
+        data.readText(text, [&](const QString& question) {
+            if (questions)
+                *questions << question;
+            return dayFirst;
+        });
+    });
+    QStringList result = datesOf(data);
+    if (!error.empty())
+        result << QString::fromStdString(error);
     return result.join(", ").toStdString();
-}
-
-ErrorNumber errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const CalibrationError& e) {
-        return e.number();
-    }
-    return ErrorNumber{};
 }
 
 // count points a day apart, LabCons = 0, 1, 2, ...
@@ -100,27 +93,26 @@ TEST(MeasurementData, ReadingRules) {
              "2005-03-07 09:00:00\t1\t2\t3\t4\t5" + crlf,
          "2005-03-09 09:00:00, 2005-03-08 09:00:00, error 9 at line 4"}};
     for (const auto& [text, dates] : cases) {
-        test::ScriptedPrompts prompts;
+        QStringList questions;
         MeasurementData data;
-        EXPECT_EQ(read(data, text), dates) << text.toStdString();
-        EXPECT_TRUE(prompts.messages.empty()) << text.toStdString();
+        EXPECT_EQ(read(data, text, &questions), dates) << text.toStdString();
+        EXPECT_TRUE(questions.empty()) << text.toStdString();
     }
 }
 
-TEST(MeasurementData, UndecidableDayOrMonthIsAskedOnce) {
-    const std::tuple<QString, Prompts::Answer, const char*> cases[] = {
-        {"07.03.2005 09:00:00", Prompts::Answer::Yes, "2005-03-07 09:00:00"},
-        {"07-03-2005 09:00:00", Prompts::Answer::No, "2005-07-03 09:00:00"}};
-    for (const auto& [date, answer, first] : cases) {
-        test::ScriptedPrompts prompts;
-        prompts.answers.push_back(answer);
+TEST(MeasurementData, UndecidableDayOrMonthIsAskedOnceAndReadsMonthFirstWithoutAnAnswerer) {
+    const std::tuple<QString, bool, const char*> cases[] = {
+        {"07.03.2005 09:00:00", true, "2005-03-07 09:00:00"},
+        {"07-03-2005 09:00:00", false, "2005-07-03 09:00:00"}};
+    for (const auto& [date, dayFirst, first] : cases) {
+        QStringList questions;
         MeasurementData data;
-        EXPECT_EQ(read(data, file({date})), first);
-        ASSERT_EQ(prompts.messages.size(), 1u);
-        EXPECT_EQ(prompts.messages[0].text,
-                  QStringLiteral("Is it 'dd%1mm%1yyyy' date format?").arg(date[2]));
-        EXPECT_EQ(prompts.messages[0].buttons, Prompts::Buttons::YesNo);
-        EXPECT_EQ(prompts.messages[0].icon, Prompts::Icon::Question);
+        EXPECT_EQ(read(data, file({date, date}), &questions, dayFirst),
+                  std::string(first) + ", " + first);
+        EXPECT_EQ(questions,
+                  QStringList{QStringLiteral("Is it 'dd%1mm%1yyyy' date format?").arg(date[2])});
+        data.readText(file({date}));
+        EXPECT_EQ(datesOf(data), QStringList{QStringLiteral("2005-07-03 09:00:00")});
     }
 }
 
@@ -169,28 +161,24 @@ TEST(MeasurementData, MergeSkipsPlaceholderAndKnownDatesAndSorts) {
 }
 
 TEST(MeasurementData, MergePastTheCapacityOverwritesTheOldestSlots) {
-    MeasurementData data;
-    for (const PointPtr& p : daily(200))
-        data.AddMeasurementPoint(p);
+    const auto data = test::dataOf(daily(200));
     const std::vector<PointPtr> newest = daily(5, 1000);
-    data.AddNewData(newest);
-    ASSERT_EQ(data.pointCount(), 200);
-    EXPECT_EQ(data.getMeasurementPoints(0)->LabCons, 5);
-    EXPECT_EQ(data.getMeasurementPoints(195), newest[0]);
-    EXPECT_EQ(data.getMeasurementPoints(199), newest[4]);
+    data->AddNewData(newest);
+    ASSERT_EQ(data->pointCount(), 200);
+    EXPECT_EQ(data->getMeasurementPoints(0)->LabCons, 5);
+    EXPECT_EQ(data->getMeasurementPoints(195), newest[0]);
+    EXPECT_EQ(data->getMeasurementPoints(199), newest[4]);
 
     // A slot past the end even after wrapping fails, keeping what was written.
-    MeasurementData few;
-    for (const PointPtr& p : daily(10))
-        few.AddMeasurementPoint(p);
+    const auto few = test::dataOf(daily(10));
     std::vector<PointPtr> flood = daily(391, 1000);
-    EXPECT_EQ(errorOf([&] { few.AddNewData(flood); }), ErrorNumber::OutOfRange);
-    EXPECT_EQ(few.pointCount(), 10);
-    EXPECT_EQ(few.getMeasurementPoints(0), flood[190]);
-    EXPECT_EQ(few.getMeasurementPoints(199), flood[389]);
+    EXPECT_EQ(errorOf([&] { few->AddNewData(flood); }), ErrorNumber::OutOfRange);
+    EXPECT_EQ(few->pointCount(), 10);
+    EXPECT_EQ(few->getMeasurementPoints(0), flood[190]);
+    EXPECT_EQ(few->getMeasurementPoints(199), flood[389]);
     flood.pop_back();
-    few.AddNewData(flood);
-    EXPECT_EQ(few.pointCount(), 200);
+    few->AddNewData(flood);
+    EXPECT_EQ(few->pointCount(), 200);
 }
 
 TEST(MeasurementData, DataMatrixHas36ColumnsPerPoint) {

@@ -1,6 +1,6 @@
+#include "Caught.h"
 #include "LocaleScope.h"
 
-#include <orvo/model/CalibrationError.h>
 #include <orvo/model/MeasurementPoint.h>
 #include <orvo/model/OleDate.h>
 
@@ -34,12 +34,8 @@ MeasurementPoint parsed(const QString& line) {
 std::string dateOf(const QString& line, const QString& layout = "1") {
     MeasurementPoint point;
     QString text = line + ' ' + layout;
-    try {
-        point.ParseString(text);
-    } catch (const CalibrationError& e) {
-        return "error " + std::to_string(static_cast<int>(e.number()));
-    }
-    return OleDate::isoText(point.MeasurementDate).toStdString();
+    const std::string error = test::errorText([&] { point.ParseString(text); });
+    return error.empty() ? OleDate::isoText(point.MeasurementDate).toStdString() : error;
 }
 
 TEST(MeasurementPoint, HeaderHas33CaptionsInFileOrder) {
@@ -116,9 +112,9 @@ TEST(MeasurementPoint, ShortLinesAreIgnoredOrRefused) {
     p.ParseString(text);
     EXPECT_EQ(text, "2005-03-07 09:05:00\t1\t2\t3 ");
     EXPECT_EQ(std::pair(p.MeasurementDate, p.enabled), std::pair(0.0, false));
-    EXPECT_EQ(dateOf("2005-03-07 09:05:00" + values(4)), "error 9");
-    EXPECT_EQ(dateOf("2005-03-07 09:05:00" + values(30)), "error 9");
-    EXPECT_EQ(dateOf(numbered, "x"), "error 13");
+    EXPECT_EQ(dateOf("2005-03-07 09:05:00" + values(4)), "error 9 at line 0");
+    EXPECT_EQ(dateOf("2005-03-07 09:05:00" + values(30)), "error 9 at line 0");
+    EXPECT_EQ(dateOf(numbered, "x"), "error 13 at line 0");
 }
 
 TEST(MeasurementPoint, EveryDateLayoutIsReadWithItsOrderAndRules) {
@@ -129,14 +125,14 @@ TEST(MeasurementPoint, EveryDateLayoutIsReadWithItsOrderAndRules) {
         {"1/2/2005 12:30:00 PM", "5", "2005-01-02 12:30:00"},
         {"1/2/2005 01:30:00 AM", "5", "2005-01-02 01:30:00"},
         {"05-13-07 25:00:00", "1", "2006-01-08 01:00:00"},
-        {"2005-03-07 09:05:00", "0", "error 9"},
-        {"2005-03-07 09:05", "1", "error 9"},
-        {"", "1", "error 9"},
-        {"1/2/2005 01:30:00", "5", "error 9"},
-        {"2005-03-xx 09:05:00", "1", "error 13"},
-        {"2005-03-07  09:05:00", "1", "error 13"},
-        {"2005-40000-07 09:05:00", "1", "error 6"},
-        {"10000-01-01 00:00:00", "1", "error 6"}};
+        {"2005-03-07 09:05:00", "0", "error 9 at line 0"},
+        {"2005-03-07 09:05", "1", "error 9 at line 0"},
+        {"", "1", "error 9 at line 0"},
+        {"1/2/2005 01:30:00", "5", "error 9 at line 0"},
+        {"2005-03-xx 09:05:00", "1", "error 13 at line 0"},
+        {"2005-03-07  09:05:00", "1", "error 13 at line 0"},
+        {"2005-40000-07 09:05:00", "1", "error 6 at line 0"},
+        {"10000-01-01 00:00:00", "1", "error 6 at line 0"}};
     for (const auto& [date, layout, read] : cases)
         EXPECT_EQ(dateOf(date + values(), layout), read) << date << " layout " << layout;
 }

@@ -1,7 +1,9 @@
+#include "Caught.h"
+#include "FailDevice.h"
 #include "LocaleScope.h"
 #include "SampleData.h"
+#include "TestFiles.h"
 
-#include <orvo/model/CalibrationError.h>
 #include <orvo/model/CalibrationFormula.h>
 #include <orvo/model/TextFile.h>
 
@@ -11,31 +13,18 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <tuple>
 
 namespace {
 
 using namespace orvo;
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using test::caught;
+using test::contentOf;
+using test::errorOf;
 
 std::shared_ptr<MeasurementData> twoPoints() {
     return test::dataOf(
         {test::samplePoint(1, 1, 1.0 / 3, {0.1}), test::samplePoint(2, 2, 0, {-2})});
-}
-
-// The error number and description of what action throws.
-std::pair<ErrorNumber, QString> errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const CalibrationError& e) {
-        return {e.number(), e.description()};
-    }
-    return {ErrorNumber{}, QStringLiteral("no error")};
 }
 
 class ModelFiles : public testing::Test {
@@ -87,16 +76,15 @@ TEST_F(ModelFiles, ParameterFileRoundTripInACommaLocale) {
 
 TEST_F(ModelFiles, FileErrorsNameThePathAndAFailedSaveKeepsThePreviousFile) {
     const auto data = twoPoints();
-    EXPECT_EQ(errorOf([&] { MeasurementData().ReadFile(path("missing.cal")); }),
+    EXPECT_EQ(caught([&] { MeasurementData().ReadFile(path("missing.cal")); }),
               std::pair(ErrorNumber::FileNotFound,
                         "File not found: " + QDir::toNativeSeparators(path("missing.cal"))));
-    EXPECT_EQ(errorOf([&] { MeasurementData().ReadFile(m_dir.path()); }).first,
-              ErrorNumber::FileAccess);
+    EXPECT_EQ(errorOf([&] { MeasurementData().ReadFile(m_dir.path()); }), ErrorNumber::FileAccess);
     // Sparse, so the test costs no disk space; refused before it is read.
     QFile big(path("big.cal"));
     ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(TextFile::MaxSize + 1));
     big.close();
-    EXPECT_EQ(errorOf([&] { MeasurementData().ReadFile(path("big.cal")); }),
+    EXPECT_EQ(caught([&] { MeasurementData().ReadFile(path("big.cal")); }),
               std::pair(ErrorNumber::FileAccess,
                         "Path/File access error: " + QDir::toNativeSeparators(path("big.cal")) +
                             " is larger than 64 MiB"));
@@ -106,15 +94,37 @@ TEST_F(ModelFiles, FileErrorsNameThePathAndAFailedSaveKeepsThePreviousFile) {
     // A directory where the file should be fails for root too.
     const QString taken = path("taken.cal");
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("taken.cal")));
-    const auto [number, description] = errorOf([&] { data->SaveFile(taken); });
+    const auto [number, description] = caught([&] { data->SaveFile(taken); });
     EXPECT_EQ(number, ErrorNumber::FileAccess);
     EXPECT_TRUE(description.startsWith("Path/File access error: cannot open " +
                                        QDir::toNativeSeparators(taken) + " for writing"));
     // A point whose date cannot be written stops the save before the file.
     data->getMeasurementPoints(1)->MeasurementDate = 1e9;
-    EXPECT_EQ(errorOf([&] { data->SaveFile(path("keep.cal")); }).first, ErrorNumber::Overflow);
+    EXPECT_EQ(errorOf([&] { data->SaveFile(path("keep.cal")); }), ErrorNumber::Overflow);
     EXPECT_EQ(contentOf(path("keep.cal")), before);
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), (QStringList{"big.cal", "keep.cal"}));
+}
+
+TEST_F(ModelFiles, AWriteFailingAtAnyStepNamesTheFileAndLeavesTheOldOne) {
+    using Step = test::FailDevice::Step;
+    const std::pair<Step, QString> cases[] = {{Step::Open, "cannot open %1 for writing: "},
+                                              {Step::Write, "cannot write %1: "},
+                                              {Step::Commit, "cannot save %1: "}};
+    const QString file = path("old.par");
+    const QString nativePath = QDir::toNativeSeparators(file);
+    TextFile::write(file, QStringLiteral("old\r\n"));
+    for (const auto& [step, reason] : cases) {
+        test::FailDevice device(file, step);
+        const auto [number, description] = caught([&] {
+            TextFile::write(
+                device, [&] { return device.commit(); }, nativePath, "new");
+        });
+        EXPECT_EQ(number, ErrorNumber::FileAccess);
+        EXPECT_TRUE(description.startsWith("Path/File access error: " + reason.arg(nativePath)))
+            << description.toStdString();
+        EXPECT_EQ(contentOf(file), "old\r\n");
+    }
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"old.par"});
 }
 
 } // namespace

@@ -1,6 +1,6 @@
+#include "Caught.h"
 #include "LocaleScope.h"
 
-#include <orvo/model/CalibrationError.h>
 #include <orvo/model/LeadingNumber.h>
 #include <orvo/model/LocaleNumber.h>
 #include <orvo/model/NumberText.h>
@@ -10,7 +10,6 @@
 
 #include <cmath>
 #include <cstring>
-#include <functional>
 #include <limits>
 #include <random>
 #include <utility>
@@ -19,16 +18,8 @@ namespace {
 
 using orvo::ErrorNumber;
 using orvo::test::commaLocale;
+using orvo::test::errorOf;
 using orvo::test::pointLocale;
-
-ErrorNumber errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const orvo::CalibrationError& e) {
-        return e.number();
-    }
-    return ErrorNumber{};
-}
 
 TEST(NumberText, GeneralTextOfDoubleRoundsTo15DigitsAndSwitchesToExponentOutside1e14) {
     const std::pair<double, const char*> cases[] = {{0.0, "0"},

@@ -32,7 +32,7 @@ std::optional<QString> textOf(const Row& row, const QLocale& locale = QLocale::c
     return orvo::candidateText(blockWithRow0(row), 0, QStringLiteral("correlation"), locale);
 }
 
-TEST(CandidateText, TermsAndConstantFollowTheBlankAndSignRules) {
+TEST(CandidateText, ListedRowsFollowTheBlankSignAndLocaleRules) {
     struct Case {
         const char* rule;
         Row row;
@@ -55,19 +55,13 @@ TEST(CandidateText, TermsAndConstantFollowTheBlankAndSignRules) {
         {"seven significant digits",
          {{0.123456789f}, 1234567.8f, 0.99999f, {8}},
          "0.1234568 * S8  + 1234568 / correlation : 0.99999"},
+        {"no first slot", {{0, 1}, 1, 1, {0, 3}}, "<none>"},
+        {"unknown signal", {{1, 1}, 1, 1, {2, 11}}, "<none>"},
+        {"signal code not whole", {{1}, 1, 1, {2.5f}}, "<none>"},
+        {"empty row", {{}, 0, 0, {}}, "<none>"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(textOf(c.row).value_or("<none>"), QString::fromUtf8(c.expected)) << c.rule;
-}
-
-TEST(CandidateText, RowsWithoutFirstSlotOrWithUnknownSignalsAreNotListed) {
-    EXPECT_FALSE(textOf({{0, 1}, 1, 1, {0, 3}}));
-    EXPECT_FALSE(textOf({{1, 1}, 1, 1, {2, 11}}));
-    EXPECT_FALSE(textOf({{1}, 1, 1, {2.5f}}));
-    EXPECT_FALSE(textOf({{}, 0, 0, {}}));
-}
-
-TEST(CandidateText, NumbersUseTheUsersDecimalSeparator) {
     EXPECT_EQ(textOf({{1.5f}, -0.25f, 0.95f, {1}}, orvo::test::commaLocale()),
               QStringLiteral("1,5 * DLed  - 0,25 / correlation : 0,95"));
 }

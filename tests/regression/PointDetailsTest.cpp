@@ -13,18 +13,12 @@ TEST(PointDetails, SignalsFlocAndTempHaveFourDecimalsTheRestPlainText) {
     point->temp = -3.14159;
     point->LabRes2 = 1234.5;
     point->line = 3;
-    const QStringList values = orvo::pointDetailValues(*point, 4, orvo::test::commaLocale());
-    ASSERT_EQ(values.size(), 21);
-    EXPECT_EQ(values[0], "5");
-    EXPECT_EQ(values[3], "1,5000");
-    EXPECT_EQ(values[8], "6,25");
-    EXPECT_EQ(values[12], "1E-07");
-    EXPECT_EQ(values[13], "12,0000");
-    EXPECT_EQ(values[14], "-3,1416");
-    EXPECT_EQ(values[15], "0,75");
-    EXPECT_EQ(values[18], "1234,5");
-    EXPECT_EQ(values[19], "2");
-    EXPECT_EQ(values[20], "3");
+    // Number, date, time, SIG1..SIG10, Floc, Temp, the four lab values, grade and line.
+    EXPECT_EQ(
+        orvo::pointDetailValues(*point, 4, orvo::test::commaLocale()),
+        QStringList({"5",       "01.01.05", "00:00:00", "1,5000", "0,0000", "3,0000", "4,0000",
+                     "5,0000",  "6,25",     "7",        "8",      "9",      "1E-07",  "12,0000",
+                     "-3,1416", "0,75",     "0",        "0",      "1234,5", "2",      "3"}));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -38,12 +39,13 @@ RegressionInputs inputs(int variables, const char* start, const char* end) {
 }
 
 TEST(RegressionRun, RangeMustLieWithinTheSetAndBeOrdered) {
-    EXPECT_TRUE(RegressionCalculation::rangeIsLegal(1, 10, 10));
-    EXPECT_TRUE(RegressionCalculation::rangeIsLegal(10, 10, 10));
-    EXPECT_FALSE(RegressionCalculation::rangeIsLegal(0, 10, 10));
-    EXPECT_FALSE(RegressionCalculation::rangeIsLegal(5, 4, 10));
-    EXPECT_FALSE(RegressionCalculation::rangeIsLegal(1, 11, 10));
-    EXPECT_FALSE(RegressionCalculation::rangeIsLegal(1, 1, 0));
+    for (const auto& [first, last, count, legal] : {std::tuple(1, 10, 10, true),
+                                                    {10, 10, 10, true},
+                                                    {0, 10, 10, false},
+                                                    {5, 4, 10, false},
+                                                    {1, 11, 10, false},
+                                                    {1, 1, 0, false}})
+        EXPECT_EQ(RegressionCalculation::rangeIsLegal(first, last, count), legal) << first << last;
 
     auto data = exactConsData(10);
     RegressionCalculation calc;
@@ -57,12 +59,18 @@ TEST(RegressionRun, OnlyEnabledPointsOfATakenGradeWithALabValueCount) {
         orvo::test::dataOf({samplePoint(0, 1, 5), samplePoint(1, 2, 5), samplePoint(2, 3, 5),
                             samplePoint(3, 1, 0), samplePoint(4, 1, 5), samplePoint(5, 2, 1e-50)});
     data->getMeasurementPoints(4)->enabled = false;
-    EXPECT_EQ(RegressionCalculation::countLabPoints(*data, 1, 6, 0, true, false), 1);
-    EXPECT_EQ(RegressionCalculation::countLabPoints(*data, 1, 6, 0, false, true), 1);
-    EXPECT_EQ(RegressionCalculation::countLabPoints(*data, 1, 6, 0, true, true), 2);
-    EXPECT_EQ(RegressionCalculation::countLabPoints(*data, 2, 6, 0, true, true), 1);
-    EXPECT_EQ(RegressionCalculation::countLabPoints(*data, 1, 6, 1, true, true), 0);
-    EXPECT_EQ(RegressionCalculation::countLabPoints(*data, 1, 6, 7, true, true), 0);
+    // First point, measurement, grades 1 and 2 taken; the count.
+    for (const auto& [first, measurement, grade1, grade2, count] :
+         {std::tuple(1, 0, true, false, 1),
+          {1, 0, false, true, 1},
+          {1, 0, true, true, 2},
+          {2, 0, true, true, 1},
+          {1, 1, true, true, 0},
+          {1, 7, true, true, 0}})
+        EXPECT_EQ(
+            RegressionCalculation::countLabPoints(*data, first, 6, measurement, grade1, grade2),
+            count)
+            << first << measurement << grade1 << grade2;
 }
 
 TEST(RegressionRun, FullRunNeedsOneMorePointThanVariablesAndAtLeastFour) {
@@ -106,6 +114,10 @@ TEST(RegressionRun, StepsNeedTheirPointCountsAndContinueFromTheSelectedCandidate
 
     ASSERT_EQ(calc.fullRun(*data, inputs(4, "1", "6")), Outcome::Ran);
     calc.fillFormulaList(QStringLiteral("c"));
+    // Counted with the grade boxes as they are now, not as they were for the run.
+    RegressionInputs gradeTwoOnly = inputs(4, "1", "6");
+    std::tie(gradeTwoOnly.takeGrade1, gradeTwoOnly.takeGrade2) = std::pair(false, true);
+    EXPECT_EQ(calc.stepForward(*data, gradeTwoOnly, 0), Outcome::NoLabValues);
     EXPECT_EQ(calc.stepForward(*data, inputs(4, "1", "6"), 0), Outcome::Ran) << "6 points for 5";
     EXPECT_EQ(calc.variableCount(), 5);
     EXPECT_FALSE(calc.canStepForward());
@@ -124,17 +136,6 @@ TEST(RegressionRun, StepsNeedTheirPointCountsAndContinueFromTheSelectedCandidate
     EXPECT_FALSE(calc.canStepBack());
     EXPECT_EQ(calc.calcParams()[16], -1);
     EXPECT_EQ(calc.calcParams()[17], second);
-}
-
-TEST(RegressionRun, StepCountsWithTheGradeBoxesAsTheyAreNow) {
-    auto data = exactConsData(8);
-    RegressionCalculation calc;
-    ASSERT_EQ(calc.fullRun(*data, inputs(1, "1", "8")), Outcome::Ran);
-    calc.fillFormulaList(QStringLiteral("c"));
-    RegressionInputs gradeTwoOnly = inputs(1, "1", "8");
-    gradeTwoOnly.takeGrade1 = false;
-    gradeTwoOnly.takeGrade2 = true;
-    EXPECT_EQ(calc.stepForward(*data, gradeTwoOnly, 0), Outcome::NoLabValues);
 }
 
 TEST(RegressionRun, TextBoxNumbersRoundHalvesToEvenAndSaturate) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace orvo::test {
 
@@ -24,7 +25,7 @@ inline PointPtr samplePoint(int day, double grade, double labCons,
     return point;
 }
 
-inline std::shared_ptr<MeasurementData> dataOf(std::initializer_list<PointPtr> points) {
+inline std::shared_ptr<MeasurementData> dataOf(const std::vector<PointPtr>& points) {
     auto data = std::make_shared<MeasurementData>();
     for (const PointPtr& point : points)
         data->AddMeasurementPoint(point);

@@ -54,36 +54,37 @@ TEST(UCResultTable, ShowsAGreyUntranslatedReadOnlyCaptionRowOverSeventeenResultR
     EXPECT_FALSE(grid.item(17, 19)->flags() & Qt::ItemIsEditable);
 }
 
-TEST(UCResultTable, ShowsTinyValuesAsZeroAndCutsTheRestAfterFiveDecimalsOnEveryRefill) {
-    UCResultTable table;
-    UCResultTable::ResultBlock block{};
-    block.fill(2.5f);
-    cell(block, 0, 0) = 0.0000005f;
-    cell(block, 0, 1) = 1.234567f;
-    cell(block, 16, 19) = -1.234567f;
-    cell(block, 5, 8) = 123.456789f;
-    cell(block, 5, 9) = -2.0e-5f;
-    table.SetResultData(block);
-
-    EXPECT_EQ(shown(table, 0, 0), "0");
-    EXPECT_EQ(shown(table, 0, 1), "1.23456");
-    EXPECT_EQ(shown(table, 16, 19), "-1.23456");
-    EXPECT_EQ(shown(table, 5, 8), "123.45678");
-    EXPECT_EQ(shown(table, 5, 9), "-1e-05");
-    EXPECT_EQ(shown(table, 9, 9), "2.5");
-
-    table.SetResultData({});
-    EXPECT_EQ(shown(table, 0, 1), "0");
-    EXPECT_EQ(shown(table, 9, 9), "0");
-}
-
-TEST(UCResultTable, UsesTheUsersDecimalSeparatorWithoutGrouping) {
-    const orvo::test::LocaleScope comma(orvo::test::commaLocale());
-    UCResultTable table;
-    UCResultTable::ResultBlock block{};
-    cell(block, 0, 0) = -1234.567f;
-    table.SetResultData(block);
-    EXPECT_EQ(shown(table, 0, 0), "-1234,567");
+TEST(UCResultTable, ShowsTinyValuesAsZeroAndCutsAfterFiveDecimalsInTheUsersLocale) {
+    const struct {
+        int row;
+        int column;
+        float value;
+        const char* point;
+        const char* comma;
+    } cases[] = {{0, 0, 0.0000005f, "0", "0"},
+                 {0, 1, 1.234567f, "1.23456", "1,23456"},
+                 {16, 19, -1.234567f, "-1.23456", "-1,23456"},
+                 {5, 8, 123.456789f, "123.45678", "123,45678"},
+                 {5, 9, -2.0e-5f, "-1e-05", "-1e-05"},
+                 // No grouping.
+                 {3, 3, -1234.567f, "-1234.567", "-1234,567"},
+                 {9, 9, 2.5f, "2.5", "2,5"}};
+    for (const bool comma : {false, true}) {
+        const orvo::test::LocaleScope locale(comma ? orvo::test::commaLocale()
+                                                   : orvo::test::pointLocale());
+        UCResultTable table;
+        UCResultTable::ResultBlock block{};
+        block.fill(2.5f);
+        for (const auto& c : cases)
+            cell(block, c.row, c.column) = c.value;
+        table.SetResultData(block);
+        for (const auto& c : cases)
+            EXPECT_EQ(shown(table, c.row, c.column), comma ? c.comma : c.point) << c.value;
+        // Every refill replaces all cells.
+        table.SetResultData({});
+        EXPECT_EQ(shown(table, 0, 1), "0");
+        EXPECT_EQ(shown(table, 9, 9), "0");
+    }
 }
 
 TEST(UCResultTable, GridFollowsTheSizeOnlyAboveTheMinimum) {

@@ -21,6 +21,7 @@ inline constexpr int MatrixColumns = 36;
 inline constexpr int FirstSignalColumn = 5;
 inline constexpr int FirstLabColumn = 28;
 inline constexpr int GradeColumn = 34;
+inline constexpr int LineColumn = 35;
 
 // Result block: 17 candidate rows of 20 floats.
 inline constexpr int RowCount = 17;

@@ -23,6 +23,8 @@ public:
         QString title;
         // Qt filter text, e.g. "Calibration file (*.cal);;All files (*.*)".
         QString filter;
+        // The entry of filter chosen when the dialog opens; the first when empty.
+        QString selectedFilter;
         QString defaultSuffix;
         QString proposedName;
         // Save dialogs: ask before replacing an existing file.

@@ -1,4 +1,3 @@
-#include <orvo/host/Prompts.h>
 #include <orvo/model/CalibrationError.h>
 #include <orvo/model/CalibrationFormula.h>
 #include <orvo/model/FieldText.h>
@@ -49,11 +48,6 @@ int indexOf(const std::array<const char16_t*, N>& names, const QString& text) {
 }
 
 } // namespace
-
-void CalibrationFormula::ShowFormula() const {
-    Prompts::instance().messageBox(parameterNotice(), Prompts::Buttons::Ok, Prompts::Icon::None,
-                                   QStringLiteral("Formula parameters"));
-}
 
 QString CalibrationFormula::parameterNotice() const {
     const QLocale locale;

@@ -17,7 +17,9 @@ public:
     int16_t Grade = 0;
     int16_t formula = 0;
 
-    // Shows the parameter notice in a plain message box (Prompts).
+    // Shows the parameter notice in a plain message box. Defined in the
+    // widget library, which owns every message box, so that the model
+    // asks nobody.
     void ShowFormula() const;
     // The notice text that ShowFormula shows.
     QString parameterNotice() const;

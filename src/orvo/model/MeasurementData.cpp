@@ -1,4 +1,4 @@
-#include <orvo/host/Prompts.h>
+#include <orvo/engine/BlockLayout.h>
 #include <orvo/model/CalibrationError.h>
 #include <orvo/model/FieldText.h>
 #include <orvo/model/LocaleNumber.h>
@@ -104,12 +104,12 @@ void MeasurementData::AddMeasurementPoint(const PointPtr& mspoint) {
     ++m_pointCount;
 }
 
-void MeasurementData::ReadFile(const QString& FileName) {
+void MeasurementData::ReadFile(const QString& FileName, const DayFirstQuestion& askDayFirst) {
     m_pointCount = 0;
-    readText(TextFile::readAll(FileName));
+    readText(TextFile::readAll(FileName), askDayFirst);
 }
 
-void MeasurementData::readText(const QString& text) {
+void MeasurementData::readText(const QString& text, const DayFirstQuestion& askDayFirst) {
     m_pointCount = 0;
     const QStringList lines = fieldtext::linesOf(text);
     const qsizetype lastLine = lines.size() - 1;
@@ -122,7 +122,7 @@ void MeasurementData::readText(const QString& text) {
     if (firstFields.size() > 4)
         layout = detectDateLayout(firstFields[0]);
     if (layout == dottedMonthFirst || layout == dashedDayFirst)
-        layout = decideDayOrMonth(lines, dataLines, layout);
+        layout = decideDayOrMonth(lines, dataLines, layout, askDayFirst);
 
     const QString layoutSuffix = QLatin1Char(' ') + QString::number(layout);
     for (qsizetype i = 1; i <= dataLines; ++i) {
@@ -138,8 +138,8 @@ void MeasurementData::readText(const QString& text) {
     sortByDate();
 }
 
-int16_t MeasurementData::decideDayOrMonth(const QStringList& lines, qsizetype count,
-                                          int16_t layout) {
+int16_t MeasurementData::decideDayOrMonth(const QStringList& lines, qsizetype count, int16_t layout,
+                                          const DayFirstQuestion& askDayFirst) {
     const bool dotted = layout == dottedMonthFirst;
     const QChar separator = dotted ? QLatin1Char('.') : QLatin1Char('-');
     const int16_t dayFirst = dotted ? dottedDayFirst : dashedDayFirst;
@@ -164,9 +164,7 @@ int16_t MeasurementData::decideDayOrMonth(const QStringList& lines, qsizetype co
     }
     const QString question = dotted ? QStringLiteral("Is it 'dd.mm.yyyy' date format?")
                                     : QStringLiteral("Is it 'dd-mm-yyyy' date format?");
-    const Prompts::Answer answer = Prompts::instance().messageBox(
-        question, Prompts::Buttons::YesNo, Prompts::Icon::Question, QStringLiteral("Date format"));
-    return answer == Prompts::Answer::Yes ? dayFirst : monthFirst;
+    return askDayFirst && askDayFirst(question) ? dayFirst : monthFirst;
 }
 
 int16_t MeasurementData::detectDateLayout(QString& text) {
@@ -249,16 +247,17 @@ std::vector<float> MeasurementData::GetDataMatrix() const {
         row[3] = static_cast<float>(date.hour);
         // The month again, not the minute: the engine reads this layout.
         row[4] = static_cast<float>(date.month);
-        for (int k = 1; k <= 10; ++k)
-            row[4 + k] = toFloatChecked(point.signal(k));
+        for (int k = 0; k < block::SignalCount; ++k)
+            row[block::FirstSignalColumn + k] = toFloatChecked(point.signal(k + 1));
         if (point.enabled) {
-            row[28] = toFloatChecked(point.LabCons);
-            row[29] = toFloatChecked(point.LabAsh);
-            row[30] = toFloatChecked(point.LabRes1);
-            row[31] = toFloatChecked(point.LabRes2);
+            float* lab = row + block::FirstLabColumn;
+            lab[0] = toFloatChecked(point.LabCons);
+            lab[1] = toFloatChecked(point.LabAsh);
+            lab[2] = toFloatChecked(point.LabRes1);
+            lab[3] = toFloatChecked(point.LabRes2);
         }
-        row[34] = toFloatChecked(point.Grade);
-        row[35] = toFloatChecked(point.line);
+        row[block::GradeColumn] = toFloatChecked(point.Grade);
+        row[block::LineColumn] = toFloatChecked(point.line);
     }
     return matrix;
 }

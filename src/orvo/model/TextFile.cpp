@@ -30,22 +30,25 @@ QString TextFile::readAll(const QString& fileName) {
     return QString::fromLatin1(bytes);
 }
 
-void TextFile::write(const QString& fileName, const QString& text) {
-    const QString nativePath = QDir::toNativeSeparators(fileName);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+void TextFile::write(QIODevice& device, const std::function<bool()>& commit,
+                     const QString& nativePath, const QString& text) {
+    if (!device.open(QIODevice::WriteOnly))
         throw CalibrationError::fileAccess(
-            QStringLiteral("cannot open %1 for writing: %2").arg(nativePath, file.errorString()));
+            QStringLiteral("cannot open %1 for writing: %2").arg(nativePath, device.errorString()));
     const QByteArray bytes = text.toLatin1();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    if (device.write(bytes) != bytes.size())
         throw CalibrationError::fileAccess(
-            QStringLiteral("cannot write %1: %2").arg(nativePath, reason));
-    }
-    if (!file.commit())
+            QStringLiteral("cannot write %1: %2").arg(nativePath, device.errorString()));
+    if (!commit())
         throw CalibrationError::fileAccess(
-            QStringLiteral("cannot save %1: %2").arg(nativePath, file.errorString()));
+            QStringLiteral("cannot save %1: %2").arg(nativePath, device.errorString()));
+}
+
+void TextFile::write(const QString& fileName, const QString& text) {
+    // An uncommitted QSaveFile removes its temporary file when destroyed.
+    QSaveFile file(fileName);
+    write(
+        file, [&file] { return file.commit(); }, QDir::toNativeSeparators(fileName), text);
 }
 
 } // namespace orvo

@@ -71,13 +71,6 @@ std::optional<QString> chosen(const QString& path) {
     return path;
 }
 
-// The Qt implementation is the default whenever the widget library is loaded.
-QtPrompts defaultPrompts;
-void installDefaultPrompts() {
-    Prompts::install(&defaultPrompts);
-}
-Q_CONSTRUCTOR_FUNCTION(installDefaultPrompts)
-
 } // namespace
 
 Prompts::Answer QtPrompts::messageBox(const QString& text, Buttons buttons, Icon icon,
@@ -90,16 +83,18 @@ Prompts::Answer QtPrompts::messageBox(const QString& text, Buttons buttons, Icon
 
 std::optional<QString> QtPrompts::openFileName(const FileDialog& dialog) {
     QFileDialog::Options options = dialogOptions(dialog);
+    QString selected = dialog.selectedFilter;
     return chosen(QFileDialog::getOpenFileName(QApplication::activeWindow(), dialog.title,
-                                               dialog.proposedName, dialog.filter, nullptr,
+                                               dialog.proposedName, dialog.filter, &selected,
                                                options));
 }
 
 std::optional<QString> QtPrompts::saveFileName(const FileDialog& dialog) {
     QFileDialog::Options options = dialogOptions(dialog);
+    QString selected = dialog.selectedFilter;
     const QString path =
         QFileDialog::getSaveFileName(QApplication::activeWindow(), dialog.title,
-                                     dialog.proposedName, dialog.filter, nullptr, options);
+                                     dialog.proposedName, dialog.filter, &selected, options);
     if (path.isEmpty())
         return std::nullopt;
     return withSuffix(path, dialog.defaultSuffix);

@@ -5,8 +5,9 @@
 
 namespace orvo {
 
-// The real prompts: QMessageBox, QFileDialog and modal event loops. The
-// widget library installs one when it is loaded.
+// The real prompts: QMessageBox, QFileDialog and modal event loops. Nothing
+// is installed behind the application's back: the application or host
+// installs one for its lifetime with Prompts::install(&prompts).
 class ORVO_VIEWS_EXPORT QtPrompts : public Prompts {
 public:
     Answer messageBox(const QString& text, Buttons buttons, Icon icon,

@@ -1,9 +1,8 @@
 #pragma once
 
+#include <orvo/model/CalibrationFormula.h>
 #include <orvo/model/MeasurementData.h>
-#include <orvo/regression/RegressionCalculation.h>
-#include <orvo/regression/ResultChartData.h>
-#include <orvo/views/WorkbenchLayout.h>
+#include <orvo/regression/RegressionBlocks.h>
 #include <orvo/views_export.h>
 
 #include <QWidget>
@@ -11,19 +10,10 @@
 #include <memory>
 #include <optional>
 
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTreeWidget;
-
 namespace orvo {
 
 class IDTMCommunication;
-class MeasurementData;
-class ResultTable;
-class XYChart;
+struct RegressionInputs;
 
 // The regression workbench: inputs, the three run commands, the candidate
 // list, the chart of lab value against estimate with its fitted line, the
@@ -52,9 +42,9 @@ public:
     void showResultChart(const MeasurementData& data, int16_t first, int16_t last,
                          const CalcResults& results, int16_t row);
 
-    const RegressionCalculation& calculation() const { return m_calculation; }
-    // Data-set index of each point drawn in the chart, in chart order.
-    const std::vector<int16_t>& plottedPoints() const { return m_plottedPoints; }
+signals:
+    // Samples changed in place (their enabled flag), by index in the set.
+    void samplesChanged(const QList<int>& indexes);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -85,36 +75,8 @@ private:
     void setDeleteCaption(const char* key);
     PointPtr plottedPoint(int chartPoint) const;
 
-    RegressionCalculation m_calculation;
-    std::vector<int16_t> m_plottedPoints;
-    std::shared_ptr<MeasurementData> m_data;
-    IDTMCommunication* m_comm = nullptr;
-    ResultTable* m_resultTable = nullptr;
-    WorkbenchLayout m_layout;
-
-    QLabel* m_labelMeasurement = nullptr;
-    QLabel* m_labelVariables = nullptr;
-    QLabel* m_labelFormulas = nullptr;
-    QLabel* m_labelStart = nullptr;
-    QLabel* m_labelEnd = nullptr;
-    QLabel* m_labelCorr = nullptr;
-    QLabel* m_labelStdErr = nullptr;
-    QComboBox* m_comboMeasurement = nullptr;
-    QComboBox* m_comboVariables = nullptr;
-    QComboBox* m_comboFormulas = nullptr;
-    QCheckBox* m_checkGrade1 = nullptr;
-    QCheckBox* m_checkGrade2 = nullptr;
-    QLineEdit* m_textStart = nullptr;
-    QLineEdit* m_textEnd = nullptr;
-    QLineEdit* m_textCorr = nullptr;
-    QLineEdit* m_textStdErr = nullptr;
-    QPushButton* m_commandCalculate = nullptr;
-    QPushButton* m_commandNext = nullptr;
-    QPushButton* m_commandPrevious = nullptr;
-    QPushButton* m_commandResult = nullptr;
-    QPushButton* m_commandDelete = nullptr;
-    XYChart* m_chart = nullptr;
-    QTreeWidget* m_pointList = nullptr;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace orvo

@@ -1,10 +1,9 @@
 #pragma once
 
+#include <orvo/regression/RegressionBlocks.h>
 #include <orvo/views_export.h>
 
 #include <QWidget>
-
-#include <array>
 
 class QTableWidget;
 
@@ -16,9 +15,9 @@ class ORVO_VIEWS_EXPORT UCResultTable : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int resultRows = 17;
-    static constexpr int resultColumns = 20;
-    using ResultBlock = std::array<float, resultRows * resultColumns>;
+    static constexpr int resultRows = block::RowCount;
+    static constexpr int resultColumns = block::ColumnCount;
+    using ResultBlock = CalcResults;
 
     explicit UCResultTable(QWidget* parent = nullptr);
 

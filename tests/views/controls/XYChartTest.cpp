@@ -1,8 +1,11 @@
 #include <orvo/model/CalibrationError.h>
 #include <orvo/views/controls/XYChart.h>
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -117,7 +120,7 @@ TEST_F(XYChartTest, CursorSetByCodeStaysOnExistingPointsWithoutReporting) {
 }
 
 TEST_F(XYChartTest, AClearedChartRedrawsWithSaneAxesAndNoCursorPoint) {
-    m_chart.addRangeLine({2.5, 0.0, 4.0, black});
+    m_chart.setRangeLines({{2.5, 0.0, 4.0, black}});
     m_chart.clearSeries();
     m_chart.redraw();
 
@@ -126,6 +129,53 @@ TEST_F(XYChartTest, AClearedChartRedrawsWithSaneAxesAndNoCursorPoint) {
     EXPECT_LT(m_chart.xRange().min, m_chart.xRange().max);
     EXPECT_LT(m_chart.yRange().min, m_chart.yRange().max);
     EXPECT_FALSE(m_chart.hasCursorPoint());
+}
+
+TEST_F(XYChartTest, ArrowKeysStepTheCursorAlongItsSeriesOnlyWhenEnabled) {
+    QSignalSpy moved(&m_chart, &XYChart::cursorMoved);
+    QWidget* view = m_chart.clickTarget()->parentWidget();
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_EQ(m_chart.pointCursor(), (ChartPointRef{m_markers, 0}));
+
+    m_chart.setKeyboardSteppingEnabled(true);
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_End, Qt::Key_Right, Qt::Key_Left, Qt::Key_Home})
+        QTest::keyClick(view, key);
+    EXPECT_EQ(m_chart.pointCursor(), (ChartPointRef{m_markers, 0}));
+    ASSERT_EQ(moved.count(), 4);
+    EXPECT_EQ(moved.at(2).at(1).toInt(), 2);
+}
+
+TEST_F(XYChartTest, MarksAndToolTipsStayOnTheirPointsUntilThePointsAreReplaced) {
+    EXPECT_FALSE(m_chart.isLegendShown());
+    const QColor green(0, 150, 0);
+    const int mark = m_chart.addMark(m_markers, {XYChart::MarkShape::Square, green, "Flagged"});
+    m_chart.setMarkedPoints(mark, {2});
+    m_chart.setPointToolTip(m_markers, 2, "third");
+    m_chart.setPoint(m_markers, 2, {3.0, 2.6});
+    m_chart.redraw();
+    EXPECT_TRUE(m_chart.isLegendShown());
+    EXPECT_EQ(m_chart.pointColor(m_markers, 2), blue);
+
+    // The outline is drawn above the marker, where the point now stands.
+    const QPoint centre = m_chart.mapToPixel(m_chart.point(m_markers, 2));
+    const QImage image = m_chart.clickTarget()->grab().toImage();
+    int outlinePixels = 0;
+    for (int up = 8; up <= 16; ++up) {
+        const QColor seen = image.pixelColor(centre - QPoint(0, up));
+        outlinePixels += seen.green() > 100 && seen.red() < 100 && seen.blue() < 100;
+    }
+    EXPECT_GT(outlinePixels, 0);
+    QHelpEvent hover(QEvent::ToolTip, centre, m_chart.clickTarget()->mapToGlobal(centre));
+    QApplication::sendEvent(m_chart.clickTarget(), &hover);
+    EXPECT_EQ(QToolTip::text(), "third");
+
+    m_chart.setPoints(m_markers, {{1.0, 1.0}, {2.0, 2.0}, {3.0, 3.0}});
+    EXPECT_TRUE(m_chart.markedPoints(mark).isEmpty());
+    EXPECT_TRUE(m_chart.pointToolTip(m_markers, 2).isEmpty());
+    EXPECT_THROW(m_chart.setMarkedPoints(mark, {3}), orvo::CalibrationError);
+    m_chart.clearSeries();
+    EXPECT_EQ(m_chart.markCount(), 0);
+    EXPECT_FALSE(m_chart.isLegendShown());
 }
 
 } // namespace

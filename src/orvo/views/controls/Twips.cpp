@@ -1,6 +1,8 @@
 #include <orvo/views/controls/Twips.h>
 
 #include <QPaintDevice>
+#include <QRect>
+#include <QWidget>
 #include <QtMath>
 
 namespace orvo {
@@ -19,6 +21,11 @@ int pixelsToTwipsX(const QPaintDevice& device, int pixels) {
 
 int pixelsToTwipsY(const QPaintDevice& device, int pixels) {
     return qRound(static_cast<double>(pixels) * twipsPerInch / device.logicalDpiY());
+}
+
+void placeInTwips(QWidget& child, const QRect& twips) {
+    child.setGeometry(twipsToPixelsX(child, twips.x()), twipsToPixelsY(child, twips.y()),
+                      twipsToPixelsX(child, twips.width()), twipsToPixelsY(child, twips.height()));
 }
 
 } // namespace orvo

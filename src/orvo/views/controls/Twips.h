@@ -3,6 +3,8 @@
 #include <orvo/views_export.h>
 
 class QPaintDevice;
+class QRect;
+class QWidget;
 
 namespace orvo {
 
@@ -15,5 +17,8 @@ ORVO_VIEWS_EXPORT int twipsToPixelsX(const QPaintDevice& device, int twips);
 ORVO_VIEWS_EXPORT int twipsToPixelsY(const QPaintDevice& device, int twips);
 ORVO_VIEWS_EXPORT int pixelsToTwipsX(const QPaintDevice& device, int pixels);
 ORVO_VIEWS_EXPORT int pixelsToTwipsY(const QPaintDevice& device, int pixels);
+
+// Moves a child of a view to a rectangle given in twips.
+ORVO_VIEWS_EXPORT void placeInTwips(QWidget& child, const QRect& twips);
 
 } // namespace orvo

@@ -4,9 +4,14 @@
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsLayout>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QScatterSeries>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -23,6 +28,8 @@ constexpr qreal lineMarkerSize = 7.0;
 constexpr qreal lineWidth = 2.0;
 constexpr qreal cursorRingSize = 19.0;
 constexpr qreal cursorRingWidth = 2.5;
+// Thinner than the cursor ring, so that a mark never reads as the cursor.
+constexpr qreal markWidth = 1.5;
 
 // Stands out against the blue, red and black of the views' series.
 QColor cursorRingColor() {
@@ -50,6 +57,31 @@ QXYSeries* createSeries(XYChart::SeriesStyle style) {
     throw CalibrationError(ErrorNumber::InvalidArgument, QStringLiteral("Unknown series style"));
 }
 
+// Sizes that nest the shapes around a marker without touching: the ring
+// inside the diamond inside the square, so that several marks on one point
+// stay apart.
+QScatterSeries* createMarkOutline(const XYChart::MarkStyle& style) {
+    auto* outline = new QScatterSeries;
+    switch (style.shape) {
+    case XYChart::MarkShape::Ring:
+        outline->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+        outline->setMarkerSize(13.0);
+        break;
+    case XYChart::MarkShape::Square:
+        outline->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+        outline->setMarkerSize(27.0);
+        break;
+    case XYChart::MarkShape::Diamond:
+        outline->setMarkerShape(QScatterSeries::MarkerShapeRotatedRectangle);
+        outline->setMarkerSize(23.0);
+        break;
+    }
+    outline->setBrush(Qt::NoBrush);
+    outline->setPen(QPen(style.color, markWidth));
+    outline->setName(style.caption);
+    return outline;
+}
+
 void fitAxis(QValueAxis& axis, const AxisRange& range) {
     const AxisTicks ticks = niceTicks(range);
     axis.setRange(range.min, range.max);
@@ -64,6 +96,8 @@ XYChart::XYChart(QWidget* parent)
     : QWidget(parent), m_chart(new QChart), m_view(new QChartView(m_chart, this)),
       m_xAxis(new QValueAxis), m_yAxis(new QValueAxis), m_cursorRing(new QScatterSeries) {
     m_chart->legend()->hide();
+    m_chart->legend()->setAlignment(Qt::AlignBottom);
+    m_chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     m_chart->setBackgroundRoundness(0);
     m_chart->setMargins(QMargins(4, 4, 4, 4));
     m_chart->setLocalizeNumbers(true);
@@ -73,6 +107,7 @@ XYChart::XYChart(QWidget* parent)
     m_chart->addAxis(m_yAxis, Qt::AlignLeft);
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->viewport()->installEventFilter(this);
+    m_view->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -122,10 +157,17 @@ void XYChart::clearSeries() {
         m_chart->removeSeries(series);
         delete series;
     }
+    for (const Mark& mark : m_marks) {
+        m_chart->removeSeries(mark.outline);
+        delete mark.outline;
+    }
     m_series.clear();
+    m_toolTips.clear();
+    m_marks.clear();
     m_rangeLineSeries.clear();
     m_rangeLines.clear();
     updateCursorRing();
+    updateLegend();
 }
 
 int XYChart::addSeries(SeriesStyle style, const QColor& color) {
@@ -138,7 +180,8 @@ int XYChart::addSeries(SeriesStyle style, const QColor& color) {
     m_chart->addSeries(series);
     attachToAxes(*series);
     m_series.push_back(series);
-    keepCursorRingOnTop();
+    m_toolTips.emplace_back();
+    keepOverlaysOnTop();
     return seriesCount() - 1;
 }
 
@@ -150,6 +193,7 @@ void XYChart::setPoints(int series, const QList<QPointF>& points) {
     QXYSeries& target = seriesAt(series);
     target.clearPointsConfiguration();
     target.replace(points);
+    dropPointExtras(series);
     updateCursorRing();
 }
 
@@ -160,6 +204,9 @@ void XYChart::setPoint(int series, int index, QPointF value) {
         target.append(value);
     else
         target.replace(index, value);
+    for (Mark& mark : m_marks)
+        if (mark.series == series)
+            placeMark(mark);
     updateCursorRing();
 }
 
@@ -189,16 +236,65 @@ QColor XYChart::pointColor(int series, int index) const {
     return own.isValid() ? own.value<QColor>() : source.color();
 }
 
-void XYChart::addRangeLine(const RangeLine& line) {
-    auto* series = new QLineSeries;
-    series->setPen(QPen(line.color, lineWidth));
-    series->append(line.x, line.yLow);
-    series->append(line.x, line.yHigh);
-    m_chart->addSeries(series);
-    attachToAxes(*series);
-    m_rangeLineSeries.push_back(series);
-    m_rangeLines.append(line);
-    keepCursorRingOnTop();
+void XYChart::setPointToolTip(int series, int index, const QString& text) {
+    checkPointIndex(series, index, pointCount(series));
+    m_toolTips[static_cast<std::size_t>(series)].insert(index, text);
+}
+
+QString XYChart::pointToolTip(int series, int index) const {
+    checkPointIndex(series, index, pointCount(series));
+    return m_toolTips[static_cast<std::size_t>(series)].value(index);
+}
+
+int XYChart::addMark(int series, const MarkStyle& style) {
+    seriesAt(series); // throws for a series that does not exist
+    m_marks.push_back({series, createMarkOutline(style), {}});
+    m_chart->addSeries(m_marks.back().outline);
+    attachToAxes(*m_marks.back().outline);
+    raiseCursorRing();
+    updateLegend();
+    return markCount() - 1;
+}
+
+void XYChart::setMarkedPoints(int mark, const QList<int>& points) {
+    Mark& target = markAt(mark);
+    for (int index : points)
+        checkPointIndex(target.series, index, pointCount(target.series));
+    target.points = points;
+    placeMark(target);
+}
+
+QList<int> XYChart::markedPoints(int mark) const {
+    return markAt(mark).points;
+}
+
+bool XYChart::isLegendShown() const {
+    return m_chart->legend()->isVisible();
+}
+
+void XYChart::setRangeLines(const QList<RangeLine>& lines) {
+    // Series already on the chart are refilled: adding one costs more than
+    // drawing all the points.
+    while (m_rangeLineSeries.size() > static_cast<std::size_t>(lines.size())) {
+        m_chart->removeSeries(m_rangeLineSeries.back());
+        delete m_rangeLineSeries.back();
+        m_rangeLineSeries.pop_back();
+    }
+    const std::size_t before = m_rangeLineSeries.size();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (static_cast<std::size_t>(i) == m_rangeLineSeries.size()) {
+            m_rangeLineSeries.push_back(new QLineSeries);
+            m_chart->addSeries(m_rangeLineSeries.back());
+            attachToAxes(*m_rangeLineSeries.back());
+        }
+        const RangeLine& line = lines[i];
+        QLineSeries& series = *m_rangeLineSeries[static_cast<std::size_t>(i)];
+        series.setPen(QPen(line.color, lineWidth));
+        series.replace(QList<QPointF>{{line.x, line.yLow}, {line.x, line.yHigh}});
+    }
+    m_rangeLines = lines;
+    if (m_rangeLineSeries.size() > before)
+        keepOverlaysOnTop();
 }
 
 void XYChart::redraw() {
@@ -262,6 +358,14 @@ bool XYChart::eventFilter(QObject* watched, QEvent* event) {
         const auto* press = static_cast<QMouseEvent*>(event);
         handleMousePress(press->position().toPoint(), press->button(), press->modifiers());
     }
+    if (watched == m_view->viewport() && event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (showPointToolTip(help->pos(), help->globalPos()))
+            return true;
+    }
+    if (watched == m_view && event->type() == QEvent::KeyPress &&
+        handleKeyPress(static_cast<QKeyEvent*>(event)->key()))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 
@@ -270,6 +374,34 @@ QXYSeries& XYChart::seriesAt(int series) const {
         throw CalibrationError::outOfRange(
             QStringLiteral("chart series %1 of %2").arg(series).arg(seriesCount()));
     return *m_series[static_cast<std::size_t>(series)];
+}
+
+XYChart::Mark& XYChart::markAt(int mark) {
+    return const_cast<Mark&>(std::as_const(*this).markAt(mark));
+}
+
+const XYChart::Mark& XYChart::markAt(int mark) const {
+    if (mark < 0 || mark >= markCount())
+        throw CalibrationError::outOfRange(
+            QStringLiteral("chart mark %1 of %2").arg(mark).arg(markCount()));
+    return m_marks[static_cast<std::size_t>(mark)];
+}
+
+void XYChart::placeMark(Mark& mark) {
+    QList<QPointF> positions;
+    for (int index : mark.points)
+        positions.append(point(mark.series, index));
+    mark.outline->replace(positions);
+}
+
+void XYChart::dropPointExtras(int series) {
+    m_toolTips[static_cast<std::size_t>(series)].clear();
+    for (Mark& mark : m_marks) {
+        if (mark.series == series) {
+            mark.points.clear();
+            placeMark(mark);
+        }
+    }
 }
 
 void XYChart::checkPointIndex(int series, int index, int limit) const {
@@ -285,11 +417,33 @@ void XYChart::attachToAxes(QXYSeries& series) {
     series.attachAxis(m_yAxis);
 }
 
-// Series added later are drawn above earlier ones; the ring must stay visible.
-void XYChart::keepCursorRingOnTop() {
+// Series added later are drawn above earlier ones; the marks must stay above
+// the data, and the cursor ring above everything.
+void XYChart::keepOverlaysOnTop() {
+    for (const Mark& mark : m_marks) {
+        m_chart->removeSeries(mark.outline);
+        m_chart->addSeries(mark.outline);
+        attachToAxes(*mark.outline);
+    }
+    raiseCursorRing();
+    updateLegend();
+}
+
+void XYChart::raiseCursorRing() {
     m_chart->removeSeries(m_cursorRing);
     m_chart->addSeries(m_cursorRing);
     attachToAxes(*m_cursorRing);
+}
+
+// The legend explains the marks only; the data and lines are named by the
+// axis captions.
+void XYChart::updateLegend() {
+    QLegend* legend = m_chart->legend();
+    legend->setVisible(!m_marks.empty());
+    for (QLegendMarker* marker : legend->markers())
+        marker->setVisible(std::any_of(m_marks.begin(), m_marks.end(), [&](const Mark& mark) {
+            return mark.outline == marker->series();
+        }));
 }
 
 void XYChart::updateTitle() {
@@ -326,6 +480,44 @@ void XYChart::handleMousePress(QPoint pixel, Qt::MouseButton button,
         }
     }
     emit mouseClicked(value, button, modifiers);
+}
+
+bool XYChart::handleKeyPress(int key) {
+    if (!m_keyboardSteppingEnabled || !hasCursorPoint())
+        return false;
+    const int last = pointCount(m_cursor.series) - 1;
+    int point = m_cursor.point;
+    switch (key) {
+    case Qt::Key_Left:
+        point = std::max(point - 1, 0);
+        break;
+    case Qt::Key_Right:
+        point = std::min(point + 1, last);
+        break;
+    case Qt::Key_Home:
+        point = 0;
+        break;
+    case Qt::Key_End:
+        point = last;
+        break;
+    default:
+        return false;
+    }
+    if (point != m_cursor.point) {
+        m_cursor.point = point;
+        updateCursorRing();
+        emit cursorMoved(m_cursor.series, point);
+    }
+    return true;
+}
+
+bool XYChart::showPointToolTip(QPoint pixel, QPoint globalPixel) {
+    const std::optional<ChartPointRef> hit = pointNear(mapToValue(pixel));
+    const QString text = hit ? pointToolTip(hit->series, hit->point) : QString();
+    if (text.isEmpty())
+        return false;
+    QToolTip::showText(globalPixel, text, m_view->viewport());
+    return true;
 }
 
 std::optional<ChartPointRef> XYChart::pointNear(QPointF value) const {

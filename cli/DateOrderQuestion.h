@@ -1,9 +1,8 @@
 #pragma once
 
-#include <orvo/host/Prompts.h>
-
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QString>
 
 #include <optional>
 #include <stdexcept>
@@ -19,27 +18,20 @@ public:
 
 // Answers the data file reader's day-or-month question for a command: from
 // --day-first when given, else on the terminal when stdin is one, else by
-// raising DateOrderUndecided. Installed for its lifetime.
-class DateOrderPrompts : public RefusingPrompts {
+// raising DateOrderUndecided.
+class DateOrderQuestion {
 public:
-    DateOrderPrompts();
-    ~DateOrderPrompts() override;
-    DateOrderPrompts(const DateOrderPrompts&) = delete;
-    DateOrderPrompts& operator=(const DateOrderPrompts&) = delete;
-
     static QCommandLineOption option();
     // Takes --day-first from the parsed command line; false when its value
     // is neither yes nor no.
     bool takeOption(const QCommandLineParser& parser);
 
-    Answer messageBox(const QString& text, Buttons buttons, Icon icon,
-                      const QString& title) override;
+    bool askDayFirst(const QString& question) const;
 
 private:
-    static Answer askOnTerminal(const QString& question);
+    static bool askOnTerminal(const QString& question);
 
     std::optional<bool> m_dayFirst;
-    Prompts* m_previous;
 };
 
 } // namespace orvo::cli

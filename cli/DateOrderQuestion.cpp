@@ -1,4 +1,4 @@
-#include "DateOrderPrompts.h"
+#include "DateOrderQuestion.h"
 
 #include <QTextStream>
 
@@ -11,13 +11,7 @@ namespace {
 const QString optionName = QStringLiteral("day-first");
 } // namespace
 
-DateOrderPrompts::DateOrderPrompts() : m_previous(Prompts::install(this)) {}
-
-DateOrderPrompts::~DateOrderPrompts() {
-    Prompts::install(m_previous);
-}
-
-QCommandLineOption DateOrderPrompts::option() {
+QCommandLineOption DateOrderQuestion::option() {
     return QCommandLineOption(
         optionName,
         QStringLiteral("Read dotted or dashed dates day first (yes) or month first (no) when "
@@ -25,7 +19,7 @@ QCommandLineOption DateOrderPrompts::option() {
         QStringLiteral("yes|no"));
 }
 
-bool DateOrderPrompts::takeOption(const QCommandLineParser& parser) {
+bool DateOrderQuestion::takeOption(const QCommandLineParser& parser) {
     if (!parser.isSet(optionName))
         return true;
     const QString value = parser.value(optionName);
@@ -38,21 +32,18 @@ bool DateOrderPrompts::takeOption(const QCommandLineParser& parser) {
     return true;
 }
 
-Prompts::Answer DateOrderPrompts::messageBox(const QString& text, Buttons buttons, Icon icon,
-                                             const QString& title) {
-    if (buttons != Buttons::YesNo)
-        return RefusingPrompts::messageBox(text, buttons, icon, title);
+bool DateOrderQuestion::askDayFirst(const QString& question) const {
     if (m_dayFirst)
-        return *m_dayFirst ? Answer::Yes : Answer::No;
+        return *m_dayFirst;
     if (isatty(fileno(stdin)))
-        return askOnTerminal(text);
+        return askOnTerminal(question);
     throw DateOrderUndecided(
         QStringLiteral("the dates can be read day first or month first and no one can be asked "
                        "(stdin is not a terminal): give --day-first yes or --day-first no")
             .toStdString());
 }
 
-Prompts::Answer DateOrderPrompts::askOnTerminal(const QString& question) {
+bool DateOrderQuestion::askOnTerminal(const QString& question) {
     QTextStream err(stderr);
     QTextStream in(stdin);
     for (;;) {
@@ -62,9 +53,9 @@ Prompts::Answer DateOrderPrompts::askOnTerminal(const QString& question) {
             throw DateOrderUndecided("no answer to the day-or-month question: give --day-first");
         answer = answer.trimmed().toLower();
         if (answer == QLatin1String("y") || answer == QLatin1String("yes"))
-            return Answer::Yes;
+            return true;
         if (answer == QLatin1String("n") || answer == QLatin1String("no"))
-            return Answer::No;
+            return false;
     }
 }
 

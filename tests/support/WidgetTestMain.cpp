@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-// Every test binary runs with a widget application, so that model, engine
-// and widget tests share one main.
+// View tests run with a widget application.
 int main(int argc, char** argv) {
     // Tests never need a display, also when ctest lists them.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <Eigen/Cholesky>
+#include <Eigen/Core>
+
+#include <vector>
+
+namespace orvo {
+
+class ScaledSamples;
+
+// The least-squares fit of the lab values on a subset of signals plus a
+// constant, with what the diagnostics read from it. The run's cross products
+// are formed once, so a subset costs a Cholesky factor of at most 5 x 5 and
+// one pass over the points: the diagnostics of a whole run stay far below
+// what a user notices. Centring and unit scaling keep the factor as well
+// conditioned as the signals allow, and one step of refinement brings the
+// coefficients to the accuracy of an orthogonal fit.
+class SubsetLeastSquares {
+public:
+    // A signal within this relative distance of the span of the constant and
+    // the subset's earlier signals is dependent and left out, as the engine
+    // does; its variance inflation factor would be at least 2^40.
+    static constexpr double kDependencyTolerance = 0x1p-20;
+    // A residual norm below this fraction of the lab and fitted scale is
+    // rounding of an exact fit and is taken as 0, as the engine does.
+    static constexpr double kExactFitTolerance = 0x1p-36;
+    // 1 - h_ii at or below this is rounding of a leverage of exactly 1 (or
+    // above), and is given as 1.
+    static constexpr double kLeverageOneTolerance = 1e-9;
+
+    // numbers: signals 1..10, in slot order.
+    SubsetLeastSquares(const ScaledSamples& samples, const std::vector<int>& numbers);
+
+    Eigen::Index sampleCount() const { return m_residuals.size(); }
+    // The constant plus the signals kept.
+    int parameterCount() const { return static_cast<int>(m_kept.size()) + 1; }
+    const Eigen::VectorXd& residuals() const { return m_residuals; }
+    double residualSquares() const { return m_residualSquares; }
+    // h_ii, formed on first use: the full model of a run needs none.
+    const Eigen::VectorXd& leverages() const;
+    static bool hasLeverageOne(double leverage) { return 1 - leverage <= kLeverageOneTolerance; }
+    // 1 / (1 - R^2) of the signal regressed on the subset's other signals;
+    // 0 for a signal left out as constant or dependent.
+    double varianceInflation(int signal) const;
+
+private:
+    using Small = Eigen::Matrix<double, Eigen::Dynamic, Eigen::Dynamic, 0, 10, 10>;
+    using SmallVector = Eigen::Matrix<double, Eigen::Dynamic, 1, 0, 10, 1>;
+
+    Small gramOf(const ScaledSamples& samples, const std::vector<int>& numbers) const;
+    void keepIndependent(const ScaledSamples& samples, const std::vector<int>& numbers);
+    // Factors the kept signals' cross products; false when one is dependent.
+    bool factorIndependent(const ScaledSamples& samples);
+    void fit(const ScaledSamples& samples);
+
+    std::vector<int> m_kept;
+    Eigen::LLT<Small> m_factor; // L L' = the kept signals' cross products
+    Small m_inverseFactor;      // L^-1
+    Eigen::MatrixXd m_columns;  // the kept signals over the usable points
+    Eigen::VectorXd m_residuals;
+    double m_residualSquares = 0;
+    mutable Eigen::VectorXd m_leverages;
+};
+
+} // namespace orvo

@@ -1,0 +1,33 @@
+cmake_minimum_required(VERSION 3.25)
+# cmake -DSOURCE_DIR=<src/orvo> -P Layering.cmake
+# Each layer may include only the layers below it, and the model and the
+# regression rules never reach the process-wide prompts: whoever calls them
+# decides who answers.
+set(allowed_engine "engine|calcora_export.h")
+set(allowed_model "model|engine/BlockLayout.h|core_export.h")
+set(allowed_host "host|model|engine/BlockLayout.h|core_export.h")
+set(allowed_regression "regression|model|host/TranslationKeys.h|engine/regre.h|engine/BlockLayout.h|core_export.h")
+set(no_prompts model regression)
+
+set(faults "")
+foreach(layer engine model host regression)
+    file(GLOB_RECURSE files ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp)
+    foreach(file ${files})
+        file(STRINGS ${file} includes REGEX "^#include <orvo/")
+        foreach(line ${includes})
+            string(REGEX REPLACE "^#include <orvo/([^>]*)>.*" "\\1" target "${line}")
+            if(NOT target MATCHES "^(${allowed_${layer}})")
+                string(APPEND faults "\n  ${file} includes orvo/${target}")
+            endif()
+        endforeach()
+        if(layer IN_LIST no_prompts)
+            file(STRINGS ${file} prompts REGEX "Prompts")
+            if(prompts)
+                string(APPEND faults "\n  ${file} reaches the prompts: ${prompts}")
+            endif()
+        endif()
+    endforeach()
+endforeach()
+if(faults)
+    message(FATAL_ERROR "Layering broken:${faults}")
+endif()

@@ -1,0 +1,130 @@
+#include "FakeHost.h"
+#include "SampleData.h"
+#include "ScriptedPrompts.h"
+
+#include <orvo/views/OrvoCalibrationGUI.h>
+#include <orvo/views/ShellLayout.h>
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using orvo::test::samplePoint;
+
+class ShellTest : public testing::Test {
+protected:
+    void SetUp() override {
+        shell.setCommunication(&host);
+        shell.resize(1100, 800);
+        shell.show();
+    }
+
+    QString writeFile(const char* name, int count) {
+        auto data = std::make_shared<orvo::MeasurementData>();
+        for (int i = 0; i < count; ++i)
+            data->AddMeasurementPoint(samplePoint(i, 1, 1.0 + i, {2.0 + i, 1.0 + i * i}));
+        const QString path = QDir(directory.path()).filePath(QString::fromLatin1(name));
+        data->SaveFile(path);
+        return path;
+    }
+    template <typename T> T* child(const char* name) {
+        T* widget = shell.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
+    bool onlyVisible(const char* name) {
+        for (const char* view : {"UCDataEditor1", "UCCalibration1", "UCFollowUp1"})
+            if (child<QWidget>(view)->isVisible() != (qstrcmp(view, name) == 0))
+                return false;
+        return true;
+    }
+    int gridSamples() { return child<QTableView>("scgData")->model()->rowCount(); }
+    QString workbenchEnd() { return child<QLineEdit>("TextEndpoint")->text(); }
+
+    QTemporaryDir directory;
+    orvo::test::FakeHost host;
+    orvo::test::ScriptedPrompts prompts;
+    orvo::OrvoCalibrationGUI shell;
+};
+
+TEST_F(ShellTest, StartsWithTheDataEditorAloneAndTranslatesItsOwnCaptions) {
+    EXPECT_TRUE(onlyVisible("UCDataEditor1"));
+    EXPECT_TRUE(shell.bClean());
+    EXPECT_EQ(child<QPushButton>("CommandRegression")->text(), "Multi regression");
+    host.translations = {{"data", "Daten"}, {"calibration", "Kalibrierung"}};
+    shell.translate();
+    EXPECT_EQ(child<QPushButton>("CommandData")->text(), "Daten");
+    EXPECT_EQ(child<QLabel>("LabelCalibration")->text(), "Kalibrierung");
+    EXPECT_EQ(child<QPushButton>("CommandFollowUp")->text(), "followUp");
+}
+
+TEST_F(ShellTest, AMissingFileGivesEveryViewAnEmptySetWithoutAMessage) {
+    shell.setDataFile(writeFile("four.cal", 4));
+    shell.setDataFile(QStringLiteral("/no/such/file.cal"));
+    EXPECT_EQ(shell.FileName(), "/no/such/file.cal");
+    EXPECT_EQ(gridSamples(), 0);
+    EXPECT_EQ(workbenchEnd(), "0");
+    EXPECT_TRUE(host.callsWithoutTranslations().isEmpty());
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(ShellTest, SwitchingHandsAnImportedSetToTheWorkbenchOnlyAfterAnImport) {
+    shell.setDataFile(writeFile("five.cal", 5));
+    click("CommandRegression");
+    EXPECT_TRUE(onlyVisible("UCCalibration1"));
+    child<QLineEdit>("TextEndpoint")->setText(QStringLiteral("3"));
+    click("CommandData");
+    click("CommandRegression");
+    EXPECT_EQ(workbenchEnd(), "3") << "no import: the workbench keeps its set and inputs";
+
+    prompts.fileNames = {writeFile("seven.cal", 7)};
+    click("CommandData");
+    click("CommandImport");
+    EXPECT_EQ(gridSamples(), 7);
+    click("CommandRegression");
+    EXPECT_EQ(workbenchEnd(), "7");
+    click("CommandData");
+    EXPECT_TRUE(onlyVisible("UCDataEditor1"));
+}
+
+TEST_F(ShellTest, FollowUpShowsTheWorkbenchFormulaOrADisabledChart) {
+    shell.setDataFile(writeFile("five.cal", 5));
+    const auto followUpChart = [&] {
+        return child<QWidget>("UCFollowUp1")->findChild<QWidget*>("Pesgo1");
+    };
+    click("CommandFollowUp");
+    EXPECT_TRUE(onlyVisible("UCFollowUp1"));
+    EXPECT_FALSE(followUpChart()->isVisible()) << "no run yet";
+    click("CommandRegression");
+    click("CommandCalculate");
+    click("CommandFollowUp");
+    EXPECT_TRUE(onlyVisible("UCFollowUp1"));
+    EXPECT_TRUE(followUpChart()->isVisible());
+}
+
+TEST(ShellLayout, StacksHeaderViewsButtonsAndStatusBarAndRightAlignsTheButtons) {
+    using orvo::ShellLayout;
+    const ShellLayout layout = ShellLayout::forSize(QSize(15000, 11000), 300);
+    EXPECT_EQ(layout.views.top(), ShellLayout::HeaderHeight);
+    EXPECT_EQ(layout.views.width(), 15000);
+    EXPECT_EQ(layout.views.height(), 11000 - ShellLayout::HeaderHeight - 300 -
+                                         ShellLayout::ButtonHeight - ShellLayout::Margin);
+    EXPECT_EQ(layout.commandData.top(), layout.views.bottom() + 1 + ShellLayout::ButtonGap);
+    EXPECT_EQ(layout.commandFollowUp.right(), layout.image2.right());
+    EXPECT_LT(layout.commandData.right(), layout.commandRegression.left());
+    EXPECT_LT(layout.commandRegression.right(), layout.commandFollowUp.left());
+    EXPECT_EQ(layout.statusBar.bottom(), 11000 - 1);
+    EXPECT_EQ(layout.image1.topLeft(), QPoint(30, 30));
+    EXPECT_EQ(ShellLayout::forSize(QSize(500, 500), 300).views.height(), 0);
+}
+
+} // namespace
