@@ -15,6 +15,7 @@
 namespace {
 
 using orvo::bench::BenchmarkData;
+using orvo::bench::NaiveBestSubsets;
 using Kind = BenchmarkData::Kind;
 constexpr auto kMicros = benchmark::kMicrosecond;
 
@@ -75,12 +76,33 @@ void stepBack(benchmark::State& state, Kind kind, bool fresh) {
     step(state, kind, -1, fresh);
 }
 
-void naive(benchmark::State& state, Kind kind) {
+// The baselines fit every subset the case above tries, each with its own QR.
+void naiveRun(benchmark::State& state, Kind kind, const std::vector<std::vector<unsigned>>& runs) {
     BenchmarkData data(kind);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(orvo::bench::NaiveBestSubsets::run(
-            data.matrix(), BenchmarkData::kPoints, static_cast<int>(state.range(0))));
+        for (const std::vector<unsigned>& subsets : runs)
+            benchmark::DoNotOptimize(
+                NaiveBestSubsets::run(data.matrix(), BenchmarkData::kPoints, subsets));
     }
+}
+
+void naiveFullRun(benchmark::State& state, Kind kind) {
+    naiveRun(state, kind, {NaiveBestSubsets::ofSize(static_cast<int>(state.range(0)))});
+}
+
+void naiveAllSizes(benchmark::State& state, Kind kind) {
+    std::vector<std::vector<unsigned>> runs;
+    for (int size = 1; size <= 5; ++size)
+        runs.push_back(NaiveBestSubsets::ofSize(size));
+    naiveRun(state, kind, runs);
+}
+
+// The origin of step(): signals 1, 3, 5, ...
+void naiveStep(benchmark::State& state, Kind kind, int mode) {
+    unsigned origin = 0;
+    for (int slot = 0; slot < state.range(0); ++slot)
+        origin |= 1u << (2 * slot);
+    naiveRun(state, kind, {NaiveBestSubsets::stepsFrom(origin, mode)});
 }
 
 } // namespace
@@ -93,7 +115,10 @@ void naive(benchmark::State& state, Kind kind) {
     BENCHMARK_CAPTURE(stepBack, kindName, kind, false)->DenseRange(2, 5)->Unit(kMicros);           \
     BENCHMARK_CAPTURE(stepForward, kindName##_fresh, kind, true)->DenseRange(1, 4)->Unit(kMicros); \
     BENCHMARK_CAPTURE(stepBack, kindName##_fresh, kind, true)->DenseRange(2, 5)->Unit(kMicros);    \
-    BENCHMARK_CAPTURE(naive, kindName, kind)->DenseRange(1, 5)->Unit(kMicros)
+    BENCHMARK_CAPTURE(naiveFullRun, kindName, kind)->DenseRange(1, 5)->Unit(kMicros);              \
+    BENCHMARK_CAPTURE(naiveAllSizes, kindName, kind)->Unit(kMicros);                               \
+    BENCHMARK_CAPTURE(naiveStep, kindName##_forward, kind, 1)->DenseRange(1, 4)->Unit(kMicros);    \
+    BENCHMARK_CAPTURE(naiveStep, kindName##_back, kind, -1)->DenseRange(2, 5)->Unit(kMicros)
 
 ENGINE_BENCHMARKS(centred, Kind::Centred);
 ENGINE_BENCHMARKS(offsets, Kind::Offsets);

@@ -8,7 +8,26 @@
 
 namespace orvo::bench {
 
-std::vector<double> NaiveBestSubsets::run(const std::vector<float>& matrix, int points, int k) {
+std::vector<unsigned> NaiveBestSubsets::ofSize(int k) {
+    std::vector<unsigned> subsets;
+    for (unsigned bits = 0; bits < 1024; ++bits) {
+        if (std::popcount(bits) == k)
+            subsets.push_back(bits);
+    }
+    return subsets;
+}
+
+std::vector<unsigned> NaiveBestSubsets::stepsFrom(unsigned origin, int mode) {
+    std::vector<unsigned> subsets;
+    for (unsigned bit = 1; bit < 1024; bit <<= 1) {
+        if (((origin & bit) != 0) == (mode < 0))
+            subsets.push_back(origin ^ bit);
+    }
+    return subsets;
+}
+
+std::vector<double> NaiveBestSubsets::run(const std::vector<float>& matrix, int points,
+                                          const std::vector<unsigned>& subsets) {
     Eigen::MatrixXd signals(points, 10);
     Eigen::VectorXd lab(points);
     for (int point = 0; point < points; ++point) {
@@ -19,11 +38,9 @@ std::vector<double> NaiveBestSubsets::run(const std::vector<float>& matrix, int 
     }
     const double total = (lab.array() - lab.mean()).matrix().squaredNorm();
     std::vector<double> correlations;
-    Eigen::MatrixXd columns(points, k + 1);
-    columns.col(0).setOnes();
-    for (unsigned bits = 0; bits < 1024; ++bits) {
-        if (std::popcount(bits) != k)
-            continue;
+    for (const unsigned bits : subsets) {
+        Eigen::MatrixXd columns(points, std::popcount(bits) + 1);
+        columns.col(0).setOnes();
         int column = 1;
         for (int signal = 0; signal < 10; ++signal) {
             if ((bits >> signal & 1u) != 0)
