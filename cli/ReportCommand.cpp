@@ -56,12 +56,9 @@ int runReport(const QStringList& arguments) {
     if (!position)
         return command.usageError(QStringLiteral("--candidate takes a number from 1 to %1")
                                       .arg(calculation.candidateCount()));
-    const CalibrationRecord record =
-        CalibrationRecord::of(run.data(), command.positional(0), calculation.calcParams(),
-                              calculation.calcResults(), calculation.candidateRow(*position),
-                              *calculation.currentFormula(*position, run.inputs().measurement));
     try {
-        CalibrationReport report(record);
+        CalibrationReport report(
+            CalibrationRecord::of(run.data(), command.positional(0), calculation, *position));
         const int pages = report.writePdf(command.parser().value("output"));
         QTextStream(stdout) << "Wrote " << command.parser().value("output") << " (" << pages
                             << (pages == 1 ? " page)\n" : " pages)\n");

@@ -1,3 +1,4 @@
+#include <orvo/model/CalibrationError.h>
 #include <orvo/model/MeasurementData.h>
 #include <orvo/regression/RegressionCalculation.h>
 #include <orvo/report/CalibrationReport.h>
@@ -17,16 +18,15 @@ orvo::CalibrationRecord demoRecord() {
     calculation.fullRun(data, {0, 1, true, false, QStringLiteral("1"), QStringLiteral("200")});
     calculation.markResultsValid();
     calculation.fillFormulaList(QStringLiteral("correlation"));
-    return orvo::CalibrationRecord::of(data, QStringLiteral(ORVO_DEMO_DATA),
-                                       calculation.calcParams(), calculation.calcResults(), 0,
-                                       *calculation.currentFormula(0, 0));
+    return orvo::CalibrationRecord::of(data, QStringLiteral(ORVO_DEMO_DATA), calculation, 0);
 }
 
 TEST(CalibrationReport, RecordsTheRunItsSamplesAndTheFormula) {
     const orvo::CalibrationRecord record = demoRecord();
     EXPECT_EQ(record.usableCount + static_cast<int>(record.excluded.size()), 200);
     EXPECT_EQ(record.usableCount, record.diagnostics.sampleCount);
-    EXPECT_EQ(record.flagged.size(), static_cast<std::size_t>(record.chart.points.size()));
+    EXPECT_FALSE(record.flagged[orvo::WorkbenchDiagnostics::Outlier].isEmpty())
+        << "the demo data holds a planted outlier";
     orvo::CalibrationReport report(record);
     const QString text = report.document().toPlainText();
     const QString expected[] = {QStringLiteral("demo.cal"),
@@ -34,6 +34,8 @@ TEST(CalibrationReport, RecordsTheRunItsSamplesAndTheFormula) {
                                 record.formulaText,
                                 QStringLiteral("Usable samples\n57"),
                                 QStringLiteral("Excluded samples\n143"),
+                                QStringLiteral("Correlation"),
+                                record.statistics.front().second,
                                 QStringLiteral("RMSECV"),
                                 QStringLiteral("Cook's distance"),
                                 QStringLiteral("outlier"),

@@ -1,11 +1,13 @@
+#include <orvo/model/CalibrationError.h>
 #include <orvo/model/MeasurementData.h>
 #include <orvo/model/MeasurementPoint.h>
+#include <orvo/model/NumberText.h>
 #include <orvo/regression/CalibrationRecord.h>
+#include <orvo/regression/RegressionCalculation.h>
+#include <orvo/regression/ResultCellValue.h>
 #include <orvo/regression/RunDiagnostics.h>
 
 #include <QFileInfo>
-
-#include <algorithm>
 
 namespace orvo {
 
@@ -18,18 +20,35 @@ QString gradesText(const CalcParams& params) {
     return QString::number(first);
 }
 
-std::vector<std::pair<QString, float>> statisticsOf(const CalcResults& results, int row) {
+// A file is plain C text: the record is the same on every desk.
+QString resultText(float value) {
+    return generalText(resultCellValue(value), QLocale::c());
+}
+
+std::vector<std::pair<QString, QString>> statisticsOf(const ResultChartData& chart,
+                                                      const CalcResults& results, int row) {
     using namespace block;
-    std::vector<std::pair<QString, float>> statistics{
-        {QStringLiteral("Correlation"), at(results, row, Correlation)},
-        {QStringLiteral("St.Err."), at(results, row, StdError)},
-        {QStringLiteral("tTot"), at(results, row, TTotal)}};
+    std::vector<std::pair<QString, QString>> statistics{
+        {QStringLiteral("Correlation"), generalText(chart.correlation, QLocale::c())},
+        {QStringLiteral("St.Err."), generalText(chart.stdError, QLocale::c())},
+        {QStringLiteral("tTot"), resultText(at(results, row, TTotal))}};
     for (int slot = 0; slot < MaxVariables; ++slot)
         if (at(results, row, FirstSignal + slot) != 0)
             statistics.emplace_back(QStringLiteral("tA%1").arg(slot + 1),
-                                    at(results, row, FirstTCoefficient + slot));
-    statistics.emplace_back(QStringLiteral("tB"), at(results, row, TConstant));
+                                    resultText(at(results, row, FirstTCoefficient + slot)));
+    statistics.emplace_back(QStringLiteral("tB"), resultText(at(results, row, TConstant)));
     return statistics;
+}
+
+void recordSamples(CalibrationRecord& record, const MeasurementData& data,
+                   const SampleSelection& selection) {
+    record.usableCount = selection.usableCount();
+    for (const SampleSelection::RangePoint& point : selection.rangePoints())
+        if (point.status != SampleSelection::Status::Usable)
+            record.excluded.push_back(
+                {point.index,
+                 data.getMeasurementPoints(static_cast<int16_t>(point.index))->MeasurementDate,
+                 point.status});
 }
 
 } // namespace
@@ -51,36 +70,33 @@ QString CalibrationRecord::reasonText(SampleSelection::Status status) {
 }
 
 CalibrationRecord CalibrationRecord::of(const MeasurementData& data, const QString& fileName,
-                                        const CalcParams& params, const CalcResults& results,
-                                        int row, const CalibrationFormula& formula) {
+                                        const RegressionCalculation& calculation, int position) {
+    const CalcParams& params = calculation.calcParams();
+    const CalcResults& results = calculation.calcResults();
+    const int measurement = params[block::Measurement];
+    const std::optional<CalibrationFormula> formula =
+        calculation.currentFormula(position, measurement);
+    if (!formula)
+        throw CalibrationError::missingObject(
+            QStringLiteral("no current candidate at list position %1").arg(position + 1));
+    const int row = calculation.candidateRow(position);
     CalibrationRecord record;
     record.fileName = fileName;
     if (const QFileInfo info(fileName); info.exists())
         record.fileDate = info.lastModified();
-    const int measurement = params[block::Measurement];
     record.quantity = CalibrationFormula::measurementName(measurement);
     record.grades = gradesText(params);
     record.first = params[block::FirstPoint];
     record.last = params[block::LastPoint];
-    const RunDiagnostics diagnostics(data, params);
-    record.usableCount = diagnostics.selection().usableCount();
-    for (const SampleSelection::RangePoint& point : diagnostics.selection().rangePoints())
-        if (point.status != SampleSelection::Status::Usable)
-            record.excluded.push_back(
-                {point.index,
-                 data.getMeasurementPoints(static_cast<int16_t>(point.index))->MeasurementDate,
-                 point.status});
-    record.formulaText = formula.GetFormulaString();
-    record.statistics = statisticsOf(results, row);
-    record.diagnostics = diagnostics.candidate(results, row);
-    record.influence = diagnostics.influence(results, row);
+    const RunDiagnostics run(data, params);
+    recordSamples(record, data, run.selection());
+    record.formulaText = formula->GetFormulaString();
     record.chart = computeResultChart(data, record.first, record.last, results, row, measurement);
-    for (int16_t index : record.chart.plottedPoints) {
-        const auto found = std::find_if(record.influence.begin(), record.influence.end(),
-                                        [&](const PointInfluence& p) { return p.index == index; });
-        record.flagged.push_back(found != record.influence.end() &&
-                                 (found->outlier || found->highLeverage || found->influential));
-    }
+    record.statistics = statisticsOf(record.chart, results, row);
+    const WorkbenchDiagnostics shown(data, calculation);
+    record.diagnostics = shown.candidates()[static_cast<std::size_t>(position)];
+    record.flagged = shown.chartNotes(data, record.chart, results, row).flagged;
+    record.influence = run.influence(results, row);
     return record;
 }
 

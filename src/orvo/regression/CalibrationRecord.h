@@ -7,16 +7,20 @@
 #include <orvo/regression/RegressionBlocks.h>
 #include <orvo/regression/ResultChartData.h>
 #include <orvo/regression/SampleSelection.h>
+#include <orvo/regression/WorkbenchDiagnostics.h>
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 
+#include <array>
 #include <utility>
 #include <vector>
 
 namespace orvo {
 
 class MeasurementData;
+class RegressionCalculation;
 
 // Everything the calibration report shows, gathered from the state of a run
 // without widgets, so that the command line and the workbench file the same
@@ -29,26 +33,28 @@ struct ORVO_CORE_EXPORT CalibrationRecord {
     };
 
     QString fileName;
-    QDateTime fileDate; // invalid when the file is unknown
-    QString quantity;   // "Cons", "Ash", "Res1" or "Res2"
-    QString grades;     // "1", "2" or "1&2"
-    int first = 0, last = 0;
+    QDateTime fileDate;      // invalid when the file is unknown
+    QString quantity;        // "Cons", "Ash", "Res1" or "Res2"
+    QString grades;          // "1", "2" or "1&2"
+    int first = 0, last = 0; // 1-based, as typed
     int usableCount = 0;
     std::vector<Excluded> excluded;
     QString formulaText;
-    // The row's statistics of the result block, captions as in the result table.
-    std::vector<std::pair<QString, float>> statistics;
+    // Correlation and standard error as the workbench's boxes show them,
+    // then the row's t-values as the result table does.
+    std::vector<std::pair<QString, QString>> statistics;
     CandidateDiagnostics diagnostics;
     std::vector<PointInfluence> influence;
     ResultChartData chart;
-    // Per chart point: whether the diagnostics flag it.
-    std::vector<bool> flagged;
+    // Chart point indices, per flag.
+    std::array<QList<int>, WorkbenchDiagnostics::FlagCount> flagged;
 
-    // The record of result row `row` of a run over `data`, with the formula
-    // the workbench builds from it.
+    // The record of the candidate at list position `position` of the
+    // calculation's current results over `data`, read from `fileName`.
+    // Throws CalibrationError when the results are not current or the list
+    // has no such entry.
     static CalibrationRecord of(const MeasurementData& data, const QString& fileName,
-                                const CalcParams& params, const CalcResults& results, int row,
-                                const CalibrationFormula& formula);
+                                const RegressionCalculation& calculation, int position);
 
     // Why a sample was left out, in words.
     static QString reasonText(SampleSelection::Status status);

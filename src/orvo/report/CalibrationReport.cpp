@@ -1,5 +1,4 @@
 #include <orvo/model/CalibrationError.h>
-#include <orvo/model/NumberText.h>
 #include <orvo/model/OleDate.h>
 #include <orvo/regression/DiagnosticThresholds.h>
 #include <orvo/regression/DiagnosticsText.h>
@@ -20,15 +19,24 @@ constexpr QSize kChartSize(900, 600);
 // Points of an A4 page inside 15 mm margins: the layout unit of the document.
 constexpr QSizeF kPageBody(510, 757);
 
+// Excluded samples stand this many to a table row, so the list stays short.
+constexpr int kExcludedPerRow = 2;
+
+// Data cells do not wrap: a wrapped number reads as two, and a wrapped row
+// may be split over two pages. Captions wrap to keep the table on the page.
 QString cell(const QString& text, const char* tag = "td") {
-    return QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), text.toHtmlEscaped());
+    const QLatin1String name(tag);
+    const QLatin1String style(name == QLatin1String("td") ? " style=\"white-space: nowrap\"" : "");
+    return QStringLiteral("<%1%2>%3</%1>").arg(name, style, text.toHtmlEscaped());
 }
 
 QString table(const QStringList& captions, const QList<QStringList>& rows) {
-    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>");
+    QString html = QStringLiteral(
+        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><thead><tr>");
     for (const QString& caption : captions)
         html += cell(caption, "th");
-    html += QStringLiteral("</tr>");
+    // A caption row in the head is repeated on every page the table runs over.
+    html += QStringLiteral("</tr></thead>");
     for (const QStringList& row : rows) {
         html += QStringLiteral("<tr>");
         for (const QString& text : row)
@@ -38,13 +46,10 @@ QString table(const QStringList& captions, const QList<QStringList>& rows) {
     return html + QStringLiteral("</table>");
 }
 
-QString dateTimeText(double date) {
-    return OleDate::isoText(date);
-}
-
 QString dataSection(const CalibrationRecord& r) {
-    const QString fileDate =
-        r.fileDate.isValid() ? r.fileDate.toString(Qt::ISODate) : QStringLiteral("unknown");
+    const QString fileDate = r.fileDate.isValid()
+                                 ? r.fileDate.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"))
+                                 : QStringLiteral("unknown");
     QList<QStringList> rows{
         {QStringLiteral("Data file"), QDir::toNativeSeparators(r.fileName)},
         {QStringLiteral("File date"), fileDate},
@@ -62,11 +67,18 @@ QString statisticsSection(const CalibrationRecord& r) {
     QStringList values;
     for (const auto& [caption, value] : r.statistics) {
         captions << caption;
-        values << generalText(value, QLocale::c());
+        values << value;
     }
-    return QStringLiteral("<h2>Formula</h2><p>%1</p><h2>Statistics</h2>")
+    return QStringLiteral(
+               "<h2>Formula</h2><p style=\"white-space: pre-wrap\">%1</p><h2>Statistics</h2>")
                .arg(r.formulaText.toHtmlEscaped()) +
            table(captions, {values});
+}
+
+QString chartSection() {
+    return QStringLiteral("<h2>Laboratory value against estimate</h2>"
+                          "<p><img src=\"%1\" width=\"420\"></p>")
+        .arg(kChartUrl.toString());
 }
 
 QString diagnosticsSection(const CalibrationRecord& r) {
@@ -77,12 +89,14 @@ QString diagnosticsSection(const CalibrationRecord& r) {
             .arg(kOutlierStudentizedResidual)
             .arg(kHighLeverageFactor)
             .arg(kInfluentialCookFactor);
+    const QStringList captions = diagnosticsText::candidateCaptions();
+    const QStringList cells = diagnosticsText::candidateCells(r.diagnostics, QLocale::c());
+    QList<QStringList> rows;
+    for (qsizetype k = 0; k < captions.size(); ++k)
+        rows << QStringList{captions[k], cells.value(k)};
     return QStringLiteral("<h2>Diagnostics</h2>") +
-           table(diagnosticsText::candidateCaptions(),
-                 {diagnosticsText::candidateCells(r.diagnostics, QLocale::c())}) +
-           QStringLiteral("<p>%1</p><h2>Laboratory value against estimate</h2>"
-                          "<p><img src=\"%2\" width=\"480\"></p>")
-               .arg(rules, kChartUrl.toString());
+           table({QStringLiteral("Measure"), QStringLiteral("Value")}, rows) +
+           QStringLiteral("<p>%1</p>").arg(rules);
 }
 
 QString influenceSection(const CalibrationRecord& r) {
@@ -96,22 +110,28 @@ QString influenceSection(const CalibrationRecord& r) {
                             diagnosticsText::number(p.cooksDistance, c),
                             diagnosticsText::flagWords(p)};
     return QStringLiteral("<h2>Influence of each usable sample</h2>") +
-           table({QStringLiteral("Sample"), QStringLiteral("Residual"), QStringLiteral("Leverage"),
+           table({QStringLiteral("No."), QStringLiteral("Residual"), QStringLiteral("Leverage"),
                   QStringLiteral("Studentized residual"), QStringLiteral("Cook's distance"),
                   QStringLiteral("Flags")},
                  rows);
 }
 
 QString excludedSection(const CalibrationRecord& r) {
+    if (r.excluded.empty())
+        return QStringLiteral("<h2>Excluded samples</h2><p>None.</p>");
+    QStringList captions;
+    for (int k = 0; k < kExcludedPerRow; ++k)
+        captions << QStringLiteral("No.") << QStringLiteral("Date") << QStringLiteral("Reason");
     QList<QStringList> rows;
-    for (const CalibrationRecord::Excluded& e : r.excluded)
-        rows << QStringList{QString::number(e.index + 1), dateTimeText(e.date),
-                            CalibrationRecord::reasonText(e.status)};
-    return QStringLiteral("<h2>Excluded samples</h2>") +
-           (rows.isEmpty() ? QStringLiteral("<p>None.</p>")
-                           : table({QStringLiteral("Sample"), QStringLiteral("Date"),
-                                    QStringLiteral("Reason")},
-                                   rows));
+    for (std::size_t k = 0; k < r.excluded.size(); ++k) {
+        if (k % kExcludedPerRow == 0)
+            rows.append(QStringList());
+        const CalibrationRecord::Excluded& e = r.excluded[k];
+        // To the minute: two samples to a row fit across the page so.
+        rows.back() << QString::number(e.index + 1) << OleDate::isoText(e.date).left(16)
+                    << CalibrationRecord::reasonText(e.status);
+    }
+    return QStringLiteral("<h2>Excluded samples</h2>") + table(captions, rows);
 }
 
 } // namespace
@@ -127,8 +147,8 @@ CalibrationReport::CalibrationReport(const CalibrationRecord& record) {
 
 QString CalibrationReport::html(const CalibrationRecord& record) {
     return QStringLiteral("<html><body><h1>Calibration report</h1>") + dataSection(record) +
-           statisticsSection(record) + diagnosticsSection(record) + influenceSection(record) +
-           excludedSection(record) + QStringLiteral("</body></html>");
+           statisticsSection(record) + chartSection() + diagnosticsSection(record) +
+           influenceSection(record) + excludedSection(record) + QStringLiteral("</body></html>");
 }
 
 int CalibrationReport::writePdf(const QString& path) {

@@ -8,7 +8,8 @@ namespace orvo {
 struct CalibrationRecord;
 
 // The report's chart: lab value (x) against estimate (y) as the workbench
-// draws it, blue markers and the red fitted line, flagged points ringed.
+// draws it, blue markers and the red fitted line, flagged points marked as
+// on the screen with a legend.
 class ReportChart {
 public:
     static QImage render(const CalibrationRecord& record, QSize size);
