@@ -161,9 +161,11 @@ void UCFollowUp::Private::draw() {
     const FollowUpChart drawn(data ? *data : noSamples, formula, first, last,
                               checkShowDisabled->isChecked());
     chartIndex = drawn.chartIndex();
-    chart->clearSeries();
-    chart->addSeries(XYChart::SeriesStyle::LineWithMarkers, blue);
-    chart->addSeries(XYChart::SeriesStyle::LineWithMarkers, red);
+    // Made once and refilled: adding series costs more than drawing them.
+    if (chart->seriesCount() == 0) {
+        chart->addSeries(XYChart::SeriesStyle::LineWithMarkers, blue);
+        chart->addSeries(XYChart::SeriesStyle::LineWithMarkers, red);
+    }
     chart->setPoints(labSeries, drawn.labValues());
     chart->setPoints(estimateSeries, drawn.estimates());
     drawRangeLines(drawn);
@@ -173,9 +175,11 @@ void UCFollowUp::Private::draw() {
 }
 
 void UCFollowUp::Private::drawRangeLines(const FollowUpChart& drawn) {
+    QList<XYChart::RangeLine> lines;
     for (const std::optional<double>& x : {drawn.startLine(), drawn.endLine()})
         if (x)
-            chart->addRangeLine({*x, drawn.low(), drawn.high(), rangeLineColor});
+            lines.append({*x, drawn.low(), drawn.high(), rangeLineColor});
+    chart->setRangeLines(lines);
 }
 
 void UCFollowUp::RefreshTextBoxes() {

@@ -120,7 +120,7 @@ TEST_F(XYChartTest, CursorSetByCodeStaysOnExistingPointsWithoutReporting) {
 }
 
 TEST_F(XYChartTest, AClearedChartRedrawsWithSaneAxesAndNoCursorPoint) {
-    m_chart.addRangeLine({2.5, 0.0, 4.0, black});
+    m_chart.setRangeLines({{2.5, 0.0, 4.0, black}});
     m_chart.clearSeries();
     m_chart.redraw();
 

@@ -272,16 +272,29 @@ bool XYChart::isLegendShown() const {
     return m_chart->legend()->isVisible();
 }
 
-void XYChart::addRangeLine(const RangeLine& line) {
-    auto* series = new QLineSeries;
-    series->setPen(QPen(line.color, lineWidth));
-    series->append(line.x, line.yLow);
-    series->append(line.x, line.yHigh);
-    m_chart->addSeries(series);
-    attachToAxes(*series);
-    m_rangeLineSeries.push_back(series);
-    m_rangeLines.append(line);
-    keepOverlaysOnTop();
+void XYChart::setRangeLines(const QList<RangeLine>& lines) {
+    // Series already on the chart are refilled: adding one costs more than
+    // drawing all the points.
+    while (m_rangeLineSeries.size() > static_cast<std::size_t>(lines.size())) {
+        m_chart->removeSeries(m_rangeLineSeries.back());
+        delete m_rangeLineSeries.back();
+        m_rangeLineSeries.pop_back();
+    }
+    const std::size_t before = m_rangeLineSeries.size();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (static_cast<std::size_t>(i) == m_rangeLineSeries.size()) {
+            m_rangeLineSeries.push_back(new QLineSeries);
+            m_chart->addSeries(m_rangeLineSeries.back());
+            attachToAxes(*m_rangeLineSeries.back());
+        }
+        const RangeLine& line = lines[i];
+        QLineSeries& series = *m_rangeLineSeries[static_cast<std::size_t>(i)];
+        series.setPen(QPen(line.color, lineWidth));
+        series.replace(QList<QPointF>{{line.x, line.yLow}, {line.x, line.yHigh}});
+    }
+    m_rangeLines = lines;
+    if (m_rangeLineSeries.size() > before)
+        keepOverlaysOnTop();
 }
 
 void XYChart::redraw() {

@@ -101,7 +101,8 @@ public:
     QList<int> markedPoints(int mark) const;
     bool isLegendShown() const;
 
-    void addRangeLine(const RangeLine& line);
+    // Vertical lines, drawn in this order; they count in fitting the axes.
+    void setRangeLines(const QList<RangeLine>& lines);
     QList<RangeLine> rangeLines() const { return m_rangeLines; }
 
     // Fits the axes to all points and range lines, with a small padding, and
