@@ -1,7 +1,6 @@
 #include "OrvoCalRun.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -10,18 +9,6 @@ namespace {
 
 const QStringList demoReport{"report", ORVO_DEMO_DATA, "--quantity", "Cons", "--variables",
                              "2",      "--grades",     "1"};
-
-TEST(ReportCommand, WritesThePdfAndSaysHowManyPages) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("report.pdf"));
-    const orvo::test::ToolRun run =
-        orvo::test::orvoCal(demoReport + QStringList{"--candidate", "2", "--output", path});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_TRUE(QString::fromUtf8(run.out).contains(QRegularExpression("\\(\\d+ pages\\)")));
-    QFile pdf(path);
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(pdf.read(5) == "%PDF-");
-}
 
 // Each failure names what is wrong, leaves no file behind and exits as the
 // other commands do.

@@ -3,7 +3,6 @@
 #include <orvo/regression/RegressionCalculation.h>
 #include <orvo/report/CalibrationReport.h>
 
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -53,13 +52,6 @@ TEST(CalibrationReport, RecordsTheRunItsSamplesAndTheFormula) {
     EXPECT_TRUE(bytes.startsWith("%PDF-1."));
     EXPECT_TRUE(bytes.trimmed().endsWith("%%EOF"));
     EXPECT_GT(pages, 1);
-    auto pageObjects = QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))
-                           .globalMatch(QString::fromLatin1(bytes));
-    int pageCount = 0;
-    for (; pageObjects.hasNext(); pageObjects.next())
-        ++pageCount;
-    EXPECT_EQ(pageCount, pages);
-    EXPECT_TRUE(bytes.contains(QStringLiteral("/Count %1").arg(pages).toLatin1()));
 
     EXPECT_THROW(report.writePdf(dir.filePath(QStringLiteral("missing/report.pdf"))),
                  orvo::CalibrationError);
