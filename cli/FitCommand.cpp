@@ -90,9 +90,9 @@ QJsonObject resultJson(const FitResult& fit) {
             {QStringLiteral("influence"), influenceJson(fit.influence)}};
 }
 
-// Each candidate text, then its RMSECV and predicted R², TAB-separated.
-void printWithDiagnostics(const FitResult& fit, QTextStream& out) {
-    out << "candidate\tRMSECV\tpredicted R2\n";
+// Each candidate text as the workbench lists it, then its RMSECV and
+// predicted R², TAB-separated, so a script can cut the columns off again.
+void printCandidates(const FitResult& fit, QTextStream& out) {
     for (qsizetype k = 0; k < fit.texts.size(); ++k) {
         const CandidateDiagnostics& d = fit.diagnostics[static_cast<std::size_t>(k)];
         out << fit.texts[k] << '\t' << diagnosticsText::number(d.rmsecv, QLocale::c()) << '\t'
@@ -100,7 +100,7 @@ void printWithDiagnostics(const FitResult& fit, QTextStream& out) {
     }
 }
 
-int printResult(const FitResult& fit, bool json, bool withDiagnostics) {
+int printResult(const FitResult& fit, bool json) {
     if (json) {
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly))
@@ -108,13 +108,9 @@ int printResult(const FitResult& fit, bool json, bool withDiagnostics) {
         out.write(QJsonDocument(resultJson(fit)).toJson(QJsonDocument::Indented));
     } else if (fit.message) {
         QTextStream(stderr) << "orvo-cal fit: " << fit.message << "\n";
-    } else if (withDiagnostics) {
-        QTextStream out(stdout);
-        printWithDiagnostics(fit, out);
     } else {
         QTextStream out(stdout);
-        for (const QString& text : fit.texts)
-            out << text << "\n";
+        printCandidates(fit, out);
     }
     return fit.message ? Failure : Success;
 }
@@ -124,23 +120,21 @@ int printResult(const FitResult& fit, bool json, bool withDiagnostics) {
 int runFit(const QStringList& arguments) {
     CommandParser command(
         QStringLiteral("fit"),
-        QStringLiteral("Fits calibration formulas to a calibration data file as the workbench's "
-                       "Calculate does, and prints the candidate formulas best first."),
+        QStringLiteral(
+            "Fits calibration formulas to a calibration data file as the workbench's "
+            "Calculate does, and prints the candidate formulas best first, each with its "
+            "RMSECV and predicted R2."),
         {{QStringLiteral("FILE"), QStringLiteral("The calibration data file.")}});
     FitRun::addOptions(command);
     command.addOption({QStringLiteral("json"),
                        QStringLiteral("Print the blocks, the diagnostics of every candidate and "
                                       "the influence of each point on the first one as JSON.")});
-    command.addOption(
-        {QStringLiteral("diagnostics"),
-         QStringLiteral("Follow each candidate text with its RMSECV and predicted R2.")});
     if (const auto done = command.parse(arguments))
         return *done;
     FitRun run;
     if (const auto done = run.run(command))
         return *done;
-    return printResult(resultOf(run), command.parser().isSet("json"),
-                       command.parser().isSet("diagnostics"));
+    return printResult(resultOf(run), command.parser().isSet("json"));
 }
 
 } // namespace orvo::cli

@@ -10,6 +10,7 @@ packages=(
     libeigen3-dev
     libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev
     xvfb xauth
+    poppler-utils
 )
 
 if [ "${1:-}" = --list ]; then
