@@ -9,11 +9,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -91,6 +93,7 @@ protected:
         return chart()->isHidden() && formulas()->count() == 0 && detail("Num.").isEmpty() &&
                !child<QPushButton>("CommandNext")->isEnabled() &&
                !child<QPushButton>("CommandDelete")->isEnabled() &&
+               !child<QPushButton>("CommandExportReport")->isEnabled() &&
                child<QLineEdit>("TextCorr")->text().isEmpty();
     }
 
@@ -142,6 +145,23 @@ TEST_F(WorkbenchTest, CalculateListsCandidatesBestFirstAndChartsTheFirst) {
 
     formulas()->setCurrentIndex(3);
     EXPECT_EQ(child<QLineEdit>("TextCorr")->text(), formulas()->itemText(3).section(": ", -1));
+}
+
+TEST_F(WorkbenchTest, ExportReportWritesAPdfWhereTheUserChoseAndNothingWhenCancelled) {
+    const QTemporaryDir directory;
+    const QString path = directory.filePath(QStringLiteral("report.pdf"));
+    click("CommandCalculate");
+    formulas()->setCurrentIndex(1);
+    click("CommandExportReport");
+    EXPECT_FALSE(QFile::exists(path));
+
+    prompts.fileNames.push_back(path);
+    click("CommandExportReport");
+    ASSERT_EQ(prompts.fileDialogs.size(), 2u);
+    EXPECT_EQ(prompts.fileDialogs[1].defaultSuffix, "pdf");
+    QFile report(path);
+    ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+    EXPECT_EQ(report.read(5), "%PDF-");
 }
 
 TEST_F(WorkbenchTest, NextAndPreviousStepTheVariableCountWithinTheirLimits) {

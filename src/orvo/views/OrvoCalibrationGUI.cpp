@@ -121,6 +121,7 @@ void OrvoCalibrationGUI::setCommunication(IDTMCommunication* comm) {
 void OrvoCalibrationGUI::setDataFile(const QString& dataFile) {
     d->fileName = dataFile;
     d->dataEditor->setDataFileName(dataFile);
+    d->calibration->setDataFileName(dataFile);
     MeasurementData& data = d->dataSet();
     try {
         data.ReadFile(dataFile, askDayFirstThroughPrompts);

@@ -6,12 +6,14 @@
 #include <orvo/model/MeasurementData.h>
 #include <orvo/model/MeasurementPoint.h>
 #include <orvo/model/NumberText.h>
+#include <orvo/regression/CalibrationRecord.h>
 #include <orvo/regression/DiagnosticsText.h>
 #include <orvo/regression/PointDetails.h>
 #include <orvo/regression/RegressionCalculation.h>
 #include <orvo/regression/ResultChartData.h>
 #include <orvo/regression/TextBoxNumber.h>
 #include <orvo/regression/WorkbenchDiagnostics.h>
+#include <orvo/report/CalibrationReport.h>
 #include <orvo/views/GuardedCall.h>
 #include <orvo/views/ResultTable.h>
 #include <orvo/views/UCCalibration.h>
@@ -75,6 +77,7 @@ struct UCCalibration::Private {
     // Data-set index of each point drawn in the chart, in chart order.
     std::vector<int16_t> plottedPoints;
     std::shared_ptr<MeasurementData> data;
+    QString dataFileName;
     IDTMCommunication* comm = nullptr;
     ResultTable* resultTable = nullptr;
     WorkbenchLayout layout;
@@ -100,6 +103,7 @@ struct UCCalibration::Private {
     QPushButton* commandPrevious = nullptr;
     QPushButton* commandResult = nullptr;
     QPushButton* commandDelete = nullptr;
+    QPushButton* commandExportReport = nullptr;
     XYChart* chart = nullptr;
     QTreeWidget* pointList = nullptr;
 };
@@ -151,6 +155,10 @@ void UCCalibration::createControls() {
     d->commandPrevious = namedChild<QPushButton>(this, "CommandPrevious", "Previous");
     d->commandResult = namedChild<QPushButton>(this, "CommandResult", "Results");
     d->commandDelete = namedChild<QPushButton>(this, "CommandDelete", "Disable point");
+    // Fixed English, like the diagnostics it reports: the host's table has no key for it.
+    d->commandExportReport =
+        namedChild<QPushButton>(this, "CommandExportReport", "Export report...");
+    d->commandExportReport->setEnabled(false);
 
     d->chart = namedChild<XYChart>(this, "Pesgo1");
     d->chart->setTitle(QString());
@@ -184,6 +192,8 @@ void UCCalibration::connectControls() {
     connect(d->commandPrevious, &QPushButton::clicked, this, guarded(&UCCalibration::onPrevious));
     connect(d->commandResult, &QPushButton::clicked, this, guarded(&UCCalibration::onShowResults));
     connect(d->commandDelete, &QPushButton::clicked, this, guarded(&UCCalibration::onTogglePoint));
+    connect(d->commandExportReport, &QPushButton::clicked, this,
+            guarded(&UCCalibration::onExportReport));
     connect(d->comboMeasurement, &QComboBox::activated, this, &UCCalibration::resetResults);
     connect(d->comboVariables, &QComboBox::activated, this, &UCCalibration::resetResults);
     connect(d->comboFormulas, &QComboBox::currentIndexChanged, this,
@@ -204,6 +214,10 @@ void UCCalibration::SetMeasurementData(std::shared_ptr<MeasurementData> data) {
 
 void UCCalibration::setCommunication(IDTMCommunication* comm) {
     d->comm = comm;
+}
+
+void UCCalibration::setDataFileName(const QString& FileName) {
+    d->dataFileName = FileName;
 }
 
 QString UCCalibration::translated(const char* key) const {
@@ -332,11 +346,13 @@ void UCCalibration::onFormulaSelected(int position) {
 void UCCalibration::markResultsValid() {
     d->calculation.markResultsValid();
     d->chart->setVisible(true);
+    d->commandExportReport->setEnabled(true);
 }
 
 void UCCalibration::resetResults() {
     d->chart->setVisible(false);
     d->calculation.resetResults();
+    d->commandExportReport->setEnabled(false);
     d->commandNext->setEnabled(false);
     d->commandPrevious->setEnabled(false);
     d->comboFormulas->clear();
@@ -460,6 +476,22 @@ int16_t UCCalibration::getEndPoint() const {
     return toInt16Strict(d->textEnd->text(), QLocale());
 }
 
+void UCCalibration::onExportReport() {
+    const int position = d->comboFormulas->currentIndex();
+    if (!d->calculation.resultsValid() || !d->data || position < 0)
+        return;
+    Prompts::FileDialog dialog;
+    dialog.title = QStringLiteral("Export report");
+    dialog.filter = QStringLiteral("PDF document (*.pdf)");
+    dialog.defaultSuffix = QStringLiteral("pdf");
+    dialog.proposedName = QStringLiteral("calibration-report.pdf");
+    const std::optional<QString> path = Prompts::instance().saveFileName(dialog);
+    if (!path)
+        return;
+    CalibrationReport(CalibrationRecord::of(*d->data, d->dataFileName, d->calculation, position))
+        .writePdf(*path);
+}
+
 void UCCalibration::onShowResults() {
     if (!d->resultTable)
         d->resultTable = new ResultTable(this);
@@ -502,6 +534,7 @@ void UCCalibration::placeControls() {
     place(d->commandPrevious, layout.commandPrevious);
     place(d->commandNext, layout.commandNext);
     place(d->commandDelete, layout.commandDelete);
+    place(d->commandExportReport, layout.commandExportReport);
     place(d->chart, layout.chart);
     place(d->pointList, layout.pointList);
     place(d->labelCorr, layout.labelCorr);

@@ -28,6 +28,8 @@ public:
     void SetMeasurementData(std::shared_ptr<MeasurementData> data);
     // The host object is not owned; it must outlive this view.
     void setCommunication(IDTMCommunication* comm);
+    // The data file's name, for the calibration report.
+    void setDataFileName(const QString& FileName);
     void updatePointColors();
     void translate();
 
@@ -64,6 +66,7 @@ private:
     void onCursorMoved(int series, int point);
     void onTogglePoint();
     void onShowResults();
+    void onExportReport();
 
     RegressionInputs readInputs() const;
     void finishRun();

@@ -27,6 +27,7 @@ void WorkbenchLayout::fitHeight(int height) {
     placeBelow(commandNext, commandCalculate);
     commandPrevious.moveTop(commandNext.top());
     placeBelow(commandDelete, commandPrevious);
+    commandExportReport.moveTop(commandDelete.top());
 }
 
 void WorkbenchLayout::fitWidth(int width) {
@@ -36,6 +37,7 @@ void WorkbenchLayout::fitWidth(int width) {
     comboFormulas.setWidth(chart.width());
     commandResult.moveLeft(pointList.left());
     commandPrevious.moveLeft(pointList.left());
+    commandExportReport.moveLeft(pointList.left());
     commandCalculate.moveLeft(width - commandCalculate.width() - 60);
     commandNext.moveLeft(commandCalculate.left());
     commandDelete.moveLeft(commandCalculate.left());

@@ -31,6 +31,7 @@ struct ORVO_VIEWS_EXPORT WorkbenchLayout {
     QRect commandPrevious{4980, 495, 1500, 375};
     QRect commandNext{7440, 495, 1500, 375};
     QRect commandDelete{7440, 870, 1500, 375};
+    QRect commandExportReport{4980, 870, 1500, 375};
     QRect chart{120, 2100, 4800, 2200};
     QRect pointList{4980, 2100, 3600, 2200};
     QRect labelCorr{120, 4336, 2000, 255};
