@@ -85,7 +85,7 @@ double placeholderDeviceDate() {
 
 } // namespace
 
-PointPtr MeasurementData::getMeasurementPoints(int16_t index) const {
+const PointPtr& MeasurementData::getMeasurementPoints(int16_t index) const {
     if (index < 0 || index >= Capacity)
         throw CalibrationError::outOfRange(QStringLiteral("no point slot %1").arg(index));
     return m_points[static_cast<std::size_t>(index)];

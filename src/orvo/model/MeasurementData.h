@@ -33,7 +33,7 @@ public:
     int16_t pointCount() const { return m_pointCount; }
     // The point in slot index (0..199, not checked against pointCount);
     // null for a slot never filled. Throws out of range outside 0..199.
-    PointPtr getMeasurementPoints(int16_t index) const;
+    const PointPtr& getMeasurementPoints(int16_t index) const;
 
     // Appends unless the point is dated before 1970-01-01.
     void AddMeasurementPoint(const PointPtr& mspoint);

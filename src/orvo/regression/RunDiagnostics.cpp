@@ -15,18 +15,12 @@ std::optional<double> finite(double value) {
     return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
+// The leverages of 1 are exact ones: the fit rounds those within tolerance.
 std::optional<double> press(const SubsetLeastSquares& fit) {
-    if (fit.sampleCount() == 0)
+    const auto leverages = fit.leverages().array();
+    if (fit.sampleCount() == 0 || (leverages == 1).any())
         return std::nullopt;
-    double sum = 0;
-    for (Eigen::Index i = 0; i < fit.sampleCount(); ++i) {
-        const double leverage = fit.leverages()(i);
-        if (SubsetLeastSquares::hasLeverageOne(leverage))
-            return std::nullopt;
-        const double deleted = fit.residuals()(i) / (1 - leverage);
-        sum += deleted * deleted;
-    }
-    return finite(sum);
+    return finite((fit.residuals().array() / (1 - leverages)).square().sum());
 }
 
 // t_i = e_i / (s_(i) sqrt(1 - h_ii)), s_(i) the standard error without point i.
@@ -80,6 +74,7 @@ RunDiagnostics& RunDiagnostics::operator=(RunDiagnostics&&) noexcept = default;
 
 std::vector<int> RunDiagnostics::rowSignals(const CalcResults& results, int row) {
     std::vector<int> numbers;
+    numbers.reserve(block::MaxVariables);
     for (int slot = 0; slot < block::MaxVariables; ++slot) {
         const int signal = slotSignal(block::at(results, row, block::FirstSignal + slot));
         if (signal != 0 && std::find(numbers.begin(), numbers.end(), signal) == numbers.end())

@@ -25,7 +25,10 @@ ScaledSamples::ScaledSamples(const SampleSelection& selection)
         else
             column.setZero();
     }
-    m_gram = m_signals.transpose() * m_signals;
+    // The symmetric product forms each cross product once.
+    Eigen::Matrix<double, 10, 10> lower = Eigen::Matrix<double, 10, 10>::Zero();
+    lower.selfadjointView<Eigen::Lower>().rankUpdate(m_signals.transpose());
+    m_gram = lower.selfadjointView<Eigen::Lower>();
     m_labProducts = m_signals.transpose() * m_lab;
 }
 

@@ -3,6 +3,7 @@
 #include <Eigen/Cholesky>
 #include <Eigen/Core>
 
+#include <array>
 #include <vector>
 
 namespace orvo {
@@ -12,10 +13,11 @@ class ScaledSamples;
 // The least-squares fit of the lab values on a subset of signals plus a
 // constant, with what the diagnostics read from it. The run's cross products
 // are formed once, so a subset costs a Cholesky factor of at most 5 x 5 and
-// one pass over the points: the diagnostics of a whole run stay far below
-// what a user notices. Centring and unit scaling keep the factor as well
-// conditioned as the signals allow, and one step of refinement brings the
-// coefficients to the accuracy of an orthogonal fit.
+// a few passes over the points, each over blocks of points held in
+// registers: the diagnostics of a whole run stay far below what a user
+// notices. Centring and unit scaling keep the factor as well conditioned as
+// the signals allow; an ill-conditioned subset gets one step of refinement,
+// which brings its coefficients to the accuracy of an orthogonal fit.
 class SubsetLeastSquares {
 public:
     // A signal within this relative distance of the span of the constant and
@@ -25,11 +27,14 @@ public:
     // A residual norm below this fraction of the lab and fitted scale is
     // rounding of an exact fit and is taken as 0, as the engine does.
     static constexpr double kExactFitTolerance = 0x1p-36;
+    // Refinement is left out below this bound on the condition of the cross
+    // products: the first solve is then already good to about 2^-33.
+    static constexpr double kRefinementCondition = 0x1p20;
     // 1 - h_ii at or below this is rounding of a leverage of exactly 1 (or
     // above), and is given as 1.
     static constexpr double kLeverageOneTolerance = 1e-9;
 
-    // numbers: signals 1..10, in slot order.
+    // numbers: signals 1..10, in slot order. The samples must outlive the fit.
     SubsetLeastSquares(const ScaledSamples& samples, const std::vector<int>& numbers);
 
     Eigen::Index sampleCount() const { return m_residuals.size(); }
@@ -45,19 +50,26 @@ public:
     double varianceInflation(int signal) const;
 
 private:
-    using Small = Eigen::Matrix<double, Eigen::Dynamic, Eigen::Dynamic, 0, 10, 10>;
-    using SmallVector = Eigen::Matrix<double, Eigen::Dynamic, 1, 0, 10, 1>;
+    // Fixed sizes keep the small solves fast: the kept signals take the
+    // leading rows and columns, the cross products are padded with the
+    // identity and vectors with zeros, which the solves leave as they are.
+    using Small = Eigen::Matrix<double, 10, 10>;
+    using SmallVector = Eigen::Matrix<double, 10, 1>;
 
-    Small gramOf(const ScaledSamples& samples, const std::vector<int>& numbers) const;
-    void keepIndependent(const ScaledSamples& samples, const std::vector<int>& numbers);
+    Small gramOf(const std::vector<int>& numbers) const;
+    void keepIndependent(const std::vector<int>& numbers);
     // Factors the kept signals' cross products; false when one is dependent.
-    bool factorIndependent(const ScaledSamples& samples);
-    void fit(const ScaledSamples& samples);
+    bool factorIndependent();
+    void fit();
+    // The lab values less the fitted values of the given coefficients.
+    void setResiduals(const SmallVector& coefficients);
+    using Columns = std::array<const double*, 10>;
+    Columns keptColumns() const;
 
+    const ScaledSamples& m_samples;
     std::vector<int> m_kept;
     Eigen::LLT<Small> m_factor; // L L' = the kept signals' cross products
     Small m_inverseFactor;      // L^-1
-    Eigen::MatrixXd m_columns;  // the kept signals over the usable points
     Eigen::VectorXd m_residuals;
     double m_residualSquares = 0;
     mutable Eigen::VectorXd m_leverages;
