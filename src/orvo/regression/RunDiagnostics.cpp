@@ -18,7 +18,7 @@ std::optional<double> finite(double value) {
 // The leverages of 1 are exact ones: the fit rounds those within tolerance.
 std::optional<double> press(const SubsetLeastSquares& fit) {
     const auto leverages = fit.leverages().array();
-    if (fit.sampleCount() == 0 || (leverages == 1).any())
+    if (fit.sampleCount() == 0 || leverages.maxCoeff() == 1)
         return std::nullopt;
     return finite((fit.residuals().array() / (1 - leverages)).square().sum());
 }

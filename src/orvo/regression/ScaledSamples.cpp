@@ -5,15 +5,15 @@ namespace orvo {
 
 ScaledSamples::ScaledSamples(const SampleSelection& selection)
     : m_signals(selection.usableCount(), block::SignalCount), m_lab(selection.usableCount()) {
-    for (Eigen::Index i = 0; i < count(); ++i) {
-        const auto& values = selection.signalValues(static_cast<int>(i));
-        for (Eigen::Index k = 0; k < block::SignalCount; ++k)
-            m_signals(i, k) = values[static_cast<std::size_t>(k)];
-        m_lab(i) = selection.labValue(static_cast<int>(i));
-    }
-    if (count() == 0)
+    if (selection.usableCount() == 0)
         return;
+    using Rows = Eigen::Matrix<double, Eigen::Dynamic, block::SignalCount, Eigen::RowMajor>;
+    m_signals =
+        Eigen::Map<const Rows>(selection.signalValues(0).data(), count(), block::SignalCount);
+    for (Eigen::Index i = 0; i < count(); ++i)
+        m_lab(i) = selection.labValue(static_cast<int>(i));
     m_lab.array() -= m_lab.mean();
+    m_totalSquares = m_lab.squaredNorm();
     for (Eigen::Index k = 0; k < block::SignalCount; ++k) {
         auto column = m_signals.col(k);
         const double size = column.norm();
@@ -25,11 +25,12 @@ ScaledSamples::ScaledSamples(const SampleSelection& selection)
         else
             column.setZero();
     }
-    // The symmetric product forms each cross product once.
-    Eigen::Matrix<double, 10, 10> lower = Eigen::Matrix<double, 10, 10>::Zero();
-    lower.selfadjointView<Eigen::Lower>().rankUpdate(m_signals.transpose());
-    m_gram = lower.selfadjointView<Eigen::Lower>();
-    m_labProducts = m_signals.transpose() * m_lab;
+    // Each cross product once, as the dot product of two columns.
+    for (Eigen::Index k = 0; k < block::SignalCount; ++k) {
+        for (Eigen::Index l = 0; l <= k; ++l)
+            m_gram(k, l) = m_gram(l, k) = m_signals.col(k).dot(m_signals.col(l));
+        m_labProducts(k) = m_signals.col(k).dot(m_lab);
+    }
 }
 
 } // namespace orvo

@@ -22,7 +22,7 @@ public:
     const Eigen::MatrixXd& scaledSignals() const { return m_signals; }
     bool varies(int signal) const { return m_varies[signal - 1]; }
     const Eigen::VectorXd& lab() const { return m_lab; }
-    double totalSquares() const { return m_lab.squaredNorm(); }
+    double totalSquares() const { return m_totalSquares; }
     // Cross products of the scaled signals, and of each with the lab values,
     // formed once for all the run's subsets.
     const Eigen::Matrix<double, 10, 10>& gram() const { return m_gram; }
@@ -31,6 +31,7 @@ public:
 private:
     Eigen::MatrixXd m_signals;
     Eigen::VectorXd m_lab;
+    double m_totalSquares = 0;
     Eigen::Matrix<double, 10, 10> m_gram = Eigen::Matrix<double, 10, 10>::Zero();
     Eigen::Matrix<double, 10, 1> m_labProducts = Eigen::Matrix<double, 10, 1>::Zero();
     bool m_varies[10] = {};

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <Eigen/Cholesky>
+#include <orvo/regression/SubsetKernels.h>
+
 #include <Eigen/Core>
 
-#include <array>
 #include <vector>
 
 namespace orvo {
@@ -50,26 +50,24 @@ public:
     double varianceInflation(int signal) const;
 
 private:
-    // Fixed sizes keep the small solves fast: the kept signals take the
-    // leading rows and columns, the cross products are padded with the
-    // identity and vectors with zeros, which the solves leave as they are.
-    using Small = Eigen::Matrix<double, 10, 10>;
-    using SmallVector = Eigen::Matrix<double, 10, 1>;
+    // The kept signals take the leading rows and columns; the rest of the
+    // inverse factor is the identity, the rest of a vector zero.
+    using Small = SubsetKernels::Small;
+    using SmallVector = Eigen::Matrix<double, SubsetKernels::kMaxSignals, 1>;
 
-    Small gramOf(const std::vector<int>& numbers) const;
     void keepIndependent(const std::vector<int>& numbers);
-    // Factors the kept signals' cross products; false when one is dependent.
+    // Factors the kept signals' cross products and inverts the factor; false
+    // when one is dependent.
     bool factorIndependent();
+    SmallVector solve(const SmallVector& products) const;
     void fit();
     // The lab values less the fitted values of the given coefficients.
     void setResiduals(const SmallVector& coefficients);
-    using Columns = std::array<const double*, 10>;
-    Columns keptColumns() const;
+    SubsetKernels::Columns keptColumns() const;
 
     const ScaledSamples& m_samples;
     std::vector<int> m_kept;
-    Eigen::LLT<Small> m_factor; // L L' = the kept signals' cross products
-    Small m_inverseFactor;      // L^-1
+    Small m_inverseFactor; // L^-1, L L' = the kept signals' cross products
     Eigen::VectorXd m_residuals;
     double m_residualSquares = 0;
     mutable Eigen::VectorXd m_leverages;
