@@ -21,7 +21,7 @@ ScaledSamples::ScaledSamples(const SampleSelection& selection)
         const double variation = column.norm();
         m_varies[k] = variation > kConstantTolerance * size;
         if (m_varies[k])
-            column /= variation;
+            column *= 1 / variation;
         else
             column.setZero();
     }
