@@ -44,6 +44,19 @@ void allCandidatesOfAFiveVariableRun(benchmark::State& state) {
 }
 BENCHMARK(allCandidatesOfAFiveVariableRun)->Unit(benchmark::kMicrosecond);
 
+// The share of the above that reads and scales the run's points and fits
+// the full model, before any candidate.
+void theRunsPointsAlone(benchmark::State& state) {
+    const orvo::MeasurementData data = fullSet();
+    orvo::RegressionCalculation calculation;
+    calculation.fullRun(data, {0, 4, true, false, QStringLiteral("1"), QStringLiteral("200")});
+    for (auto _ : state) {
+        const orvo::RunDiagnostics diagnostics(data, calculation.calcParams());
+        benchmark::DoNotOptimize(diagnostics.selection().usableCount());
+    }
+}
+BENCHMARK(theRunsPointsAlone)->Unit(benchmark::kMicrosecond);
+
 void influenceOfTheCurrentFormula(benchmark::State& state) {
     const orvo::MeasurementData data = fullSet();
     orvo::RegressionCalculation calculation;
