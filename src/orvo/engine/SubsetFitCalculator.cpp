@@ -61,9 +61,11 @@ std::optional<SubsetFitCalculator::Block> SubsetFitCalculator::inverseOfIndepend
         if (std::abs(m_leading(position, position)) <= tolerances(position))
             return std::nullopt;
     }
-    // Column by column: for blocks this small the vector solve is the faster kernel.
-    Block inverse;
-    for (int column = 0; column < TriangularFactor::kMaxLeading; ++column)
+    // Column by column: for blocks this small the vector solve is the faster kernel. The
+    // padding's columns are those of the identity, exactly as their solves would give them up to
+    // the signs of zeros, which no use of the inverse can tell apart.
+    Block inverse = Block::Identity();
+    for (int column = 0; column <= m_k; ++column)
         inverse.col(column) = m_leading.triangularView<Eigen::Upper>().solve(Vector::Unit(column));
     // The distance from the span of all the others is 1 / ||row of R^-1||.
     for (int position = 1; position <= m_k; ++position) {
