@@ -43,15 +43,20 @@ BestSubsetSearch::BestSubsetSearch(const TriangularFactor& factor, int size)
 }
 
 bool BestSubsetSearch::consider(const ScreenedSubset& subset) {
-    if (m_best.size() == RunRequest::kResultRows) {
-        const SubsetFit best = bestPossible(subset);
-        if (CandidateRanking::valuesRankBefore(m_best.back(), best))
-            return false;
-        if (!CandidateRanking::ranksBefore(best, m_best.back()))
-            return true;
+    if (m_best.size() < RunRequest::kResultRows) {
+        if (const auto fit = SubsetFitCalculator::fit(m_factor, subset.signals))
+            admit(*fit);
+        return true;
     }
-    if (const auto fit = SubsetFitCalculator::fit(m_factor, subset.signals))
-        admit(*fit);
+    const SubsetFit best = bestPossible(subset);
+    if (CandidateRanking::valuesRankBefore(m_best.back(), best))
+        return false;
+    // A fit that does not rank before the 17th would leave the rows as they are.
+    if (CandidateRanking::ranksBefore(best, m_best.back())) {
+        if (const auto fit =
+                SubsetFitCalculator::fitRankingBefore(m_factor, subset.signals, m_best.back()))
+            admit(*fit);
+    }
     return true;
 }
 

@@ -1,3 +1,4 @@
+#include <orvo/engine/CandidateRanking.h>
 #include <orvo/engine/CoefficientRefinement.h>
 #include <orvo/engine/SubsetFitCalculator.h>
 
@@ -28,15 +29,31 @@ bool isWritable(const SubsetFit& fit) {
 
 std::optional<SubsetFit> SubsetFitCalculator::fit(const TriangularFactor& factor,
                                                   const SignalSubset& subset) {
+    return fit(factor, subset, nullptr);
+}
+
+std::optional<SubsetFit> SubsetFitCalculator::fitRankingBefore(const TriangularFactor& factor,
+                                                               const SignalSubset& subset,
+                                                               const SubsetFit& rival) {
+    return fit(factor, subset, &rival);
+}
+
+// The values that rank a fit need neither the inverse nor the coefficients, so a fit that cannot
+// rank before the rival stops there.
+std::optional<SubsetFit> SubsetFitCalculator::fit(const TriangularFactor& factor,
+                                                  const SignalSubset& subset,
+                                                  const SubsetFit* rival) {
     if (factor.sampleCount() < subset.size() + 1)
         return std::nullopt;
     SubsetFitCalculator calculator(factor, subset);
-    const std::optional<Block> inverse = calculator.inverseOfIndependent();
-    if (!inverse)
-        return std::nullopt;
     SubsetFit fit;
     fit.signals = subset;
     calculator.addCorrelation(fit);
+    if (rival != nullptr && !CandidateRanking::ranksBefore(fit, *rival))
+        return std::nullopt;
+    const std::optional<Block> inverse = calculator.inverseOfIndependent();
+    if (!inverse)
+        return std::nullopt;
     calculator.addCoefficients(fit, *inverse);
     calculator.addTValues(fit, *inverse);
     if (!isWritable(fit))
