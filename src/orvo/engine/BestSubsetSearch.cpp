@@ -12,19 +12,20 @@ namespace {
 // Covers the rounding of an exact fit's sums of squares after its rotations.
 constexpr double kRoundingBound = 0x1p-40;
 
-bool hasLargerBound(const ScreenedSubset& first, const ScreenedSubset& second) {
+// A function object rather than a pointer, so that the heap operations inline it.
+constexpr auto hasLargerBound = [](const ScreenedSubset& first, const ScreenedSubset& second) {
     return first.residualBound > second.residualBound;
-}
+};
 
 } // namespace
 
 std::vector<SubsetFit> BestSubsetSearch::bestOfSize(const TriangularFactor& factor, int size) {
     SubsetScreen screen(factor, size);
     std::vector<ScreenedSubset>& pending = screen.subsets();
-    std::make_heap(pending.begin(), pending.end(), &hasLargerBound);
+    std::make_heap(pending.begin(), pending.end(), hasLargerBound);
     BestSubsetSearch search(factor, size);
     while (!pending.empty()) {
-        std::pop_heap(pending.begin(), pending.end(), &hasLargerBound);
+        std::pop_heap(pending.begin(), pending.end(), hasLargerBound);
         if (!search.consider(pending.back()))
             break;
         pending.pop_back();
@@ -42,15 +43,20 @@ BestSubsetSearch::BestSubsetSearch(const TriangularFactor& factor, int size)
 }
 
 bool BestSubsetSearch::consider(const ScreenedSubset& subset) {
-    if (m_best.size() == RunRequest::kResultRows) {
-        const SubsetFit best = bestPossible(subset);
-        if (CandidateRanking::valuesRankBefore(m_best.back(), best))
-            return false;
-        if (!CandidateRanking::ranksBefore(best, m_best.back()))
-            return true;
+    if (m_best.size() < RunRequest::kResultRows) {
+        if (const auto fit = SubsetFitCalculator::fit(m_factor, subset.signals))
+            admit(*fit);
+        return true;
     }
-    if (const auto fit = SubsetFitCalculator::fit(m_factor, subset.signals))
-        admit(*fit);
+    const SubsetFit best = bestPossible(subset);
+    if (CandidateRanking::valuesRankBefore(m_best.back(), best))
+        return false;
+    // A fit that does not rank before the 17th would leave the rows as they are.
+    if (CandidateRanking::ranksBefore(best, m_best.back())) {
+        if (const auto fit =
+                SubsetFitCalculator::fitRankingBefore(m_factor, subset.signals, m_best.back()))
+            admit(*fit);
+    }
     return true;
 }
 

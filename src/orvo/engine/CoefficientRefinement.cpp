@@ -2,6 +2,7 @@
 
 #include <Eigen/Dense>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -51,32 +52,66 @@ bool CoefficientRefinement::isNeeded(const SubsetTriangle& triangle, const Block
 CoefficientRefinement::Vector CoefficientRefinement::refine(const SubsetTriangle& triangle,
                                                             const Block& leading,
                                                             const Vector& parameters) {
-    const int size = triangle.size() + 1;
-    const TriangularFactor::Data& data = triangle.factor().data();
-    std::array<const double*, TriangularFactor::kMaxLeading> columns{};
-    for (int position = 0; position < size; ++position)
-        columns[static_cast<size_t>(position)] = data.col(triangle.dataColumnAt(position)).data();
-    const double* lab = data.col(TriangularFactor::kLabPosition).data();
-
-    // The gradient X^T (y - X p), which would be zero at the exact solution.
-    std::array<long double, TriangularFactor::kMaxLeading> gradient{};
-    const auto count = static_cast<size_t>(size);
-    for (Eigen::Index row = 0; row < data.rows(); ++row) {
-        long double residual = lab[row];
-        for (size_t position = 0; position < count; ++position)
-            residual -= static_cast<long double>(parameters[static_cast<Eigen::Index>(position)]) *
-                        columns[position][row];
-        for (size_t position = 0; position < count; ++position)
-            gradient[position] += columns[position][row] * residual;
-    }
-
     // The correction solves R^T R d = X^T r.
-    Vector correction = Vector::Zero();
-    for (int position = 0; position < size; ++position)
-        correction(position) = static_cast<double>(gradient[static_cast<size_t>(position)]);
+    Vector correction = gradientOf(triangle, parameters);
     leading.transpose().triangularView<Eigen::Lower>().solveInPlace(correction);
     leading.triangularView<Eigen::Upper>().solveInPlace(correction);
     return parameters + correction;
+}
+
+CoefficientRefinement::Vector CoefficientRefinement::gradientOf(const SubsetTriangle& triangle,
+                                                                const Vector& parameters) {
+    switch (triangle.size()) {
+    case 1:
+        return gradientOf<2>(triangle, parameters);
+    case 2:
+        return gradientOf<3>(triangle, parameters);
+    case 3:
+        return gradientOf<4>(triangle, parameters);
+    case 4:
+        return gradientOf<5>(triangle, parameters);
+    default:
+        return gradientOf<6>(triangle, parameters);
+    }
+}
+
+// The gradient X^T (y - X p), which would be zero at the exact solution, padded with zeros.
+// Residuals of a run of rows first, then their products: with a fixed column count each loop
+// keeps its sums in registers. Position 0 is the constant column of ones, whose products are
+// exact and so left out.
+template <int Size>
+CoefficientRefinement::Vector CoefficientRefinement::gradientOf(const SubsetTriangle& triangle,
+                                                                const Vector& parameters) {
+    const TriangularFactor::Data& data = triangle.factor().data();
+    std::array<const double*, Size> columns{};
+    for (int position = 1; position < Size; ++position)
+        columns[static_cast<size_t>(position)] = data.col(triangle.dataColumnAt(position)).data();
+    const double* lab = data.col(TriangularFactor::kLabPosition).data();
+
+    constexpr Eigen::Index kRun = 64;
+    std::array<long double, kRun> residuals;
+    std::array<long double, Size> gradient{};
+    for (Eigen::Index first = 0; first < data.rows(); first += kRun) {
+        const Eigen::Index count = std::min(kRun, data.rows() - first);
+        for (Eigen::Index row = 0; row < count; ++row) {
+            long double residual = lab[first + row];
+            residual -= static_cast<long double>(parameters(0));
+            for (size_t position = 1; position < Size; ++position)
+                residual -=
+                    static_cast<long double>(parameters(position)) * columns[position][first + row];
+            residuals[static_cast<size_t>(row)] = residual;
+        }
+        for (Eigen::Index row = 0; row < count; ++row) {
+            const long double residual = residuals[static_cast<size_t>(row)];
+            gradient[0] += residual;
+            for (size_t position = 1; position < Size; ++position)
+                gradient[position] += columns[position][first + row] * residual;
+        }
+    }
+    Vector result = Vector::Zero();
+    for (int position = 0; position < Size; ++position)
+        result(position) = static_cast<double>(gradient[static_cast<size_t>(position)]);
+    return result;
 }
 
 } // namespace orvo::engine

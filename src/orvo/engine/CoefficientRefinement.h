@@ -24,6 +24,11 @@ public:
     // leading: the subset's triangle, parameters: constant then coefficients by position.
     static Vector refine(const SubsetTriangle& triangle, const Block& leading,
                          const Vector& parameters);
+
+private:
+    static Vector gradientOf(const SubsetTriangle& triangle, const Vector& parameters);
+    template <int Size>
+    static Vector gradientOf(const SubsetTriangle& triangle, const Vector& parameters);
 };
 
 } // namespace orvo::engine

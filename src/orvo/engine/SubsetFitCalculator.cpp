@@ -1,3 +1,4 @@
+#include <orvo/engine/CandidateRanking.h>
 #include <orvo/engine/CoefficientRefinement.h>
 #include <orvo/engine/SubsetFitCalculator.h>
 
@@ -28,15 +29,31 @@ bool isWritable(const SubsetFit& fit) {
 
 std::optional<SubsetFit> SubsetFitCalculator::fit(const TriangularFactor& factor,
                                                   const SignalSubset& subset) {
+    return fit(factor, subset, nullptr);
+}
+
+std::optional<SubsetFit> SubsetFitCalculator::fitRankingBefore(const TriangularFactor& factor,
+                                                               const SignalSubset& subset,
+                                                               const SubsetFit& rival) {
+    return fit(factor, subset, &rival);
+}
+
+// The values that rank a fit need neither the inverse nor the coefficients, so a fit that cannot
+// rank before the rival stops there.
+std::optional<SubsetFit> SubsetFitCalculator::fit(const TriangularFactor& factor,
+                                                  const SignalSubset& subset,
+                                                  const SubsetFit* rival) {
     if (factor.sampleCount() < subset.size() + 1)
         return std::nullopt;
     SubsetFitCalculator calculator(factor, subset);
-    const std::optional<Block> inverse = calculator.inverseOfIndependent();
-    if (!inverse)
-        return std::nullopt;
     SubsetFit fit;
     fit.signals = subset;
     calculator.addCorrelation(fit);
+    if (rival != nullptr && !CandidateRanking::ranksBefore(fit, *rival))
+        return std::nullopt;
+    const std::optional<Block> inverse = calculator.inverseOfIndependent();
+    if (!inverse)
+        return std::nullopt;
     calculator.addCoefficients(fit, *inverse);
     calculator.addTValues(fit, *inverse);
     if (!isWritable(fit))
@@ -61,9 +78,11 @@ std::optional<SubsetFitCalculator::Block> SubsetFitCalculator::inverseOfIndepend
         if (std::abs(m_leading(position, position)) <= tolerances(position))
             return std::nullopt;
     }
-    // Column by column: for blocks this small the vector solve is the faster kernel.
-    Block inverse;
-    for (int column = 0; column < TriangularFactor::kMaxLeading; ++column)
+    // Column by column: for blocks this small the vector solve is the faster kernel. The
+    // padding's columns are those of the identity, exactly as their solves would give them up to
+    // the signs of zeros, which no use of the inverse can tell apart.
+    Block inverse = Block::Identity();
+    for (int column = 0; column <= m_k; ++column)
         inverse.col(column) = m_leading.triangularView<Eigen::Upper>().solve(Vector::Unit(column));
     // The distance from the span of all the others is 1 / ||row of R^-1||.
     for (int position = 1; position <= m_k; ++position) {

@@ -31,11 +31,17 @@ public:
     // Empty when the subset's signals are constant, zero or dependent, or when one of its values
     // would not be a finite float.
     static std::optional<SubsetFit> fit(const TriangularFactor& factor, const SignalSubset& subset);
+    // Empty also when the fit would not rank before rival.
+    static std::optional<SubsetFit> fitRankingBefore(const TriangularFactor& factor,
+                                                     const SignalSubset& subset,
+                                                     const SubsetFit& rival);
 
 private:
     using Block = SubsetTriangle::Block;
     using Vector = SubsetTriangle::Vector;
 
+    static std::optional<SubsetFit> fit(const TriangularFactor& factor, const SignalSubset& subset,
+                                        const SubsetFit* rival);
     SubsetFitCalculator(const TriangularFactor& factor, const SignalSubset& subset);
 
     // The inverse of the subset's triangle; empty when a signal is dependent on the others.

@@ -21,11 +21,9 @@ double square(double value) {
 SubsetScreen::SubsetScreen(const TriangularFactor& factor, int size)
     : m_size(size), m_alwaysExact(factor.sampleCount() == size + 1) {
     const TriangularFactor::Triangle& triangle = factor.triangle();
-    // Projecting out the constant leaves the cross products of the rows below it.
-    const auto rest = triangle.bottomRightCorner<kSignals + 1, kSignals + 1>();
-    for (Level& level : m_levels)
-        level.setZero();
-    m_levels[0].topLeftCorner<kSignals + 1, kSignals + 1>().noalias() = rest.transpose() * rest;
+    m_levels[0] = factor.crossProducts();
+    for (size_t depth = 1; depth < m_levels.size(); ++depth)
+        m_levels[depth].setZero();
     for (int index = 0; index < kSignals; ++index) {
         m_columnSquares(index) = triangle.col(index + 1).squaredNorm();
         m_dependencySquares(index) =

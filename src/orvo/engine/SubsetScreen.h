@@ -47,7 +47,7 @@ private:
     static constexpr int kLab = kSignals; // the lab value's row and column in a level
     // Cross products of the signals (index = signal - 1) and the lab value; one row and column
     // of padding make the columns whole vector registers.
-    using Level = Eigen::Matrix<double, kSignals + 2, kSignals + 2>;
+    using Level = TriangularFactor::CrossProducts;
     using Column = Eigen::Array<double, kSignals + 2, 1>;
     static constexpr size_t kMaxSubsets = 252; // of five signals, the most of any size
 

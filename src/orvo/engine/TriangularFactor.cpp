@@ -20,4 +20,14 @@ TriangularFactor::TriangularFactor(const SampleMatrix& samples) : m_data(samples
     m_triangle.topRows(rows) = reduction.matrixQR().topRows(rows).triangularView<Eigen::Upper>();
 }
 
+const TriangularFactor::CrossProducts& TriangularFactor::crossProducts() const {
+    if (!m_crossProducts) {
+        constexpr int kRest = kSize - 1;
+        const auto rest = m_triangle.bottomRightCorner<kRest, kRest>();
+        m_crossProducts.emplace(CrossProducts::Zero());
+        m_crossProducts->topLeftCorner<kRest, kRest>().noalias() = rest.transpose() * rest;
+    }
+    return *m_crossProducts;
+}
+
 } // namespace orvo::engine

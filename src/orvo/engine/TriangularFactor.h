@@ -4,6 +4,8 @@
 
 #include <Eigen/Core>
 
+#include <optional>
+
 namespace orvo::engine {
 
 // The upper triangle R of an orthogonal reduction of [1, SIG1..SIG10, lab] over the usable
@@ -27,6 +29,8 @@ public:
     static constexpr int kMaxLeading = RunRequest::kMaxVariables + 1;
     using LeadingBlock = Eigen::Matrix<double, kMaxLeading, kMaxLeading>;
     using LeadingVector = Eigen::Matrix<double, kMaxLeading, 1>;
+    // Cross products of the signals and the lab value, one row and column of zeros for padding.
+    using CrossProducts = Eigen::Matrix<double, kSize, kSize>;
 
     explicit TriangularFactor(const SampleMatrix& samples);
 
@@ -39,6 +43,9 @@ public:
     // Euclidean norms of a signal's values as given and after the mean shift.
     double signalNorm(int signal) const { return m_norms[signal - 1]; }
     double shiftedSignalNorm(int signal) const { return m_shiftedNorms[signal - 1]; }
+    // Of the triangle's rows below the constant, which projects the constant out. Worked out on
+    // first use: every full run of two or more signals on these points starts from them.
+    const CrossProducts& crossProducts() const;
 
 private:
     Data m_data;
@@ -46,6 +53,7 @@ private:
     Eigen::Matrix<double, 1, RunRequest::kSignalCount + 1> m_shifts;
     Eigen::Matrix<double, 1, RunRequest::kSignalCount> m_norms;
     Eigen::Matrix<double, 1, RunRequest::kSignalCount> m_shiftedNorms;
+    mutable std::optional<CrossProducts> m_crossProducts;
 };
 
 } // namespace orvo::engine

@@ -20,8 +20,10 @@ bool UsableSamples::isUsable(const RunRequest& request, const float* row) {
 }
 
 SampleMatrix UsableSamples::select(const RunRequest& request, const float* rows) {
+    const int64_t count = request.lastRow - request.firstRow + 1;
     std::vector<const float*> usableRows;
-    for (int64_t row = 0; row <= request.lastRow - request.firstRow; ++row) {
+    usableRows.reserve(static_cast<size_t>(count));
+    for (int64_t row = 0; row < count; ++row) {
         const float* values = rows + row * kMatrixColumns;
         if (isUsable(request, values))
             usableRows.push_back(values);
