@@ -32,10 +32,15 @@ orvo::MeasurementData fullSet() {
     return data;
 }
 
-void allCandidatesOfAFiveVariableRun(benchmark::State& state) {
-    const orvo::MeasurementData data = fullSet();
+orvo::RegressionCalculation fiveVariableRun(const orvo::MeasurementData& data) {
     orvo::RegressionCalculation calculation;
     calculation.fullRun(data, {0, 4, true, false, QStringLiteral("1"), QStringLiteral("200")});
+    return calculation;
+}
+
+void allCandidatesOfAFiveVariableRun(benchmark::State& state) {
+    const orvo::MeasurementData data = fullSet();
+    const orvo::RegressionCalculation calculation = fiveVariableRun(data);
     for (auto _ : state) {
         const orvo::RunDiagnostics diagnostics(data, calculation.calcParams());
         for (int row = 0; row < orvo::block::RowCount; ++row)
@@ -48,8 +53,7 @@ BENCHMARK(allCandidatesOfAFiveVariableRun)->Unit(benchmark::kMicrosecond);
 // the full model, before any candidate.
 void theRunsPointsAlone(benchmark::State& state) {
     const orvo::MeasurementData data = fullSet();
-    orvo::RegressionCalculation calculation;
-    calculation.fullRun(data, {0, 4, true, false, QStringLiteral("1"), QStringLiteral("200")});
+    const orvo::RegressionCalculation calculation = fiveVariableRun(data);
     for (auto _ : state) {
         const orvo::RunDiagnostics diagnostics(data, calculation.calcParams());
         benchmark::DoNotOptimize(diagnostics.selection().usableCount());
@@ -59,8 +63,7 @@ BENCHMARK(theRunsPointsAlone)->Unit(benchmark::kMicrosecond);
 
 void influenceOfTheCurrentFormula(benchmark::State& state) {
     const orvo::MeasurementData data = fullSet();
-    orvo::RegressionCalculation calculation;
-    calculation.fullRun(data, {0, 4, true, false, QStringLiteral("1"), QStringLiteral("200")});
+    const orvo::RegressionCalculation calculation = fiveVariableRun(data);
     const orvo::RunDiagnostics diagnostics(data, calculation.calcParams());
     for (auto _ : state)
         benchmark::DoNotOptimize(diagnostics.influence(calculation.calcResults(), 0));
