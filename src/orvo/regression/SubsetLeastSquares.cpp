@@ -78,10 +78,9 @@ void SubsetLeastSquares::fit() {
     if (static_cast<double>(m) * m_inverseFactor.topLeftCorner(m, m).squaredNorm() >=
         kRefinementCondition) {
         SmallVector gradient = SmallVector::Zero();
-        const SubsetKernels::Columns columns = keptColumns();
         for (Eigen::Index j = 0; j < m; ++j)
-            gradient(j) = Eigen::Map<const Eigen::VectorXd>(columns[static_cast<std::size_t>(j)],
-                                                            m_samples.count())
+            gradient(j) = m_samples.scaledSignals()
+                              .col(m_kept[static_cast<std::size_t>(j)] - 1)
                               .dot(m_residuals);
         coefficients += solve(gradient);
         setResiduals(coefficients);
