@@ -37,21 +37,6 @@ constexpr std::array<Field, 31> valueColumns = {
     &MeasurementPoint::line,
 };
 
-constexpr std::array<Field, 15> signalFields = {
-    &MeasurementPoint::SIG1,  &MeasurementPoint::SIG2,  &MeasurementPoint::SIG3,
-    &MeasurementPoint::SIG4,  &MeasurementPoint::SIG5,  &MeasurementPoint::SIG6,
-    &MeasurementPoint::SIG7,  &MeasurementPoint::SIG8,  &MeasurementPoint::SIG9,
-    &MeasurementPoint::SIG10, &MeasurementPoint::SIG11, &MeasurementPoint::SIG12,
-    &MeasurementPoint::SIG13, &MeasurementPoint::SIG14, &MeasurementPoint::SIG15,
-};
-
-constexpr std::array<Field, 4> labFields = {
-    &MeasurementPoint::LabCons,
-    &MeasurementPoint::LabAsh,
-    &MeasurementPoint::LabRes1,
-    &MeasurementPoint::LabRes2,
-};
-
 constexpr int enabledColumn = 32;
 
 // Where a date layout keeps year, month and day among the parts of the text.
@@ -130,18 +115,6 @@ QString MeasurementPoint::toLine() const {
     line += QLatin1String(values.data(), end);
     line += enabled ? QLatin1String("True") : QLatin1String("False");
     return line;
-}
-
-double MeasurementPoint::signal(int number) const {
-    if (number < 1 || number > static_cast<int>(signalFields.size()))
-        return 0;
-    return this->*signalFields[static_cast<std::size_t>(number - 1)];
-}
-
-double MeasurementPoint::labValue(int measurement) const {
-    if (measurement < 0 || measurement >= static_cast<int>(labFields.size()))
-        return 0;
-    return this->*labFields[static_cast<std::size_t>(measurement)];
 }
 
 double MeasurementPoint::parseDateText(QString& text, int16_t layout) {

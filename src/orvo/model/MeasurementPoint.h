@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <array>
 #include <cstdint>
 
 namespace orvo {
@@ -51,13 +52,31 @@ public:
     // This point's data line, no line end; always "." as decimal point.
     QString toLine() const;
 
-    // SIG1..SIG15 by number; 0 for any other number.
-    double signal(int number) const;
+    // SIG1..SIG15 by number; 0 for any other number. Inline, as every fit
+    // reads them for every point.
+    double signal(int number) const {
+        return number >= 1 && number <= 15 ? this->*signalFields()[number - 1] : 0;
+    }
     // Lab value by measurement code: 0 LabCons, 1 LabAsh, 2 LabRes1,
     // 3 LabRes2; 0 for any other code.
-    double labValue(int measurement) const;
+    double labValue(int measurement) const {
+        return measurement >= 0 && measurement <= 3 ? this->*labFields()[measurement] : 0;
+    }
 
 private:
+    using Field = double MeasurementPoint::*;
+    static constexpr std::array<Field, 15> signalFields() {
+        return {&MeasurementPoint::SIG1,  &MeasurementPoint::SIG2,  &MeasurementPoint::SIG3,
+                &MeasurementPoint::SIG4,  &MeasurementPoint::SIG5,  &MeasurementPoint::SIG6,
+                &MeasurementPoint::SIG7,  &MeasurementPoint::SIG8,  &MeasurementPoint::SIG9,
+                &MeasurementPoint::SIG10, &MeasurementPoint::SIG11, &MeasurementPoint::SIG12,
+                &MeasurementPoint::SIG13, &MeasurementPoint::SIG14, &MeasurementPoint::SIG15};
+    }
+    static constexpr std::array<Field, 4> labFields() {
+        return {&MeasurementPoint::LabCons, &MeasurementPoint::LabAsh, &MeasurementPoint::LabRes1,
+                &MeasurementPoint::LabRes2};
+    }
+
     static double parseDateText(QString& text, int16_t layout);
     static QString twoDigits(int16_t n);
 };
