@@ -15,8 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStyle>
-#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -127,17 +125,11 @@ TEST_F(DataEditor, ShowsEachSampleInItsRowWithTheDocumentedColumns) {
     EXPECT_EQ(rows(), 0);
 }
 
-TEST_F(DataEditor, CheckBoxesFollowTheMouseTheSpaceBarAndTheHeaderClick) {
+TEST_F(DataEditor, CheckBoxesFollowTheSpaceBarAndTheHeaderClick) {
     QSignalSpy changed(&editor, &UCDataEditor::samplesChanged);
-    QStyleOptionViewItem box;
-    box.initFrom(grid());
-    box.rect = grid()->visualRect(cell(3, 1));
-    box.features = QStyleOptionViewItem::HasCheckIndicator;
-    QTest::mouseClick(
-        grid()->viewport(), Qt::LeftButton, {},
-        grid()->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &box).center());
-    EXPECT_FALSE(sample(1)->enabled || editor.CellChecked(3, 1));
     grid()->setCurrentIndex(cell(3, 1));
+    QTest::keyClick(grid(), Qt::Key_Space);
+    EXPECT_FALSE(sample(1)->enabled || editor.CellChecked(3, 1));
     QTest::keyClick(grid(), Qt::Key_Space);
     EXPECT_TRUE(sample(1)->enabled && editor.CellChecked(3, 1));
     ASSERT_EQ(changed.size(), 2);
@@ -177,8 +169,6 @@ TEST_F(DataEditor, LabValuesAreTypedInTheUsersLocaleAndMarkedBlueWhenChanged) {
     } typings[] = {{test::commaLocale(), "12,5", 12.5, "12,5000", black, false},
                    {test::commaLocale(), "1,5", 1.5, "1,5000", blue, false},
                    {test::commaLocale(), "1,5", 1.5, "1,5000", blue, false},
-                   {test::commaLocale(), "abc", 1.5, "1,5000", blue, true},
-                   {test::commaLocale(), "", 1.5, "1,5000", blue, true},
                    {test::pointLocale(), "1,5", 1.5, "1.5000", blue, true},
                    {test::pointLocale(), "2.25", 2.25, "2.2500", blue, false}};
     for (const auto& t : typings) {
@@ -312,11 +302,10 @@ TEST_F(DataEditor, ImportReplacesTheSetOnlyWithAFileThatHoldsSamples) {
     EXPECT_EQ(contentOf(path("work.cal")), contentOf(path("good.cal")));
 
     const Prompts::FileDialog& dialog = prompts.fileDialogs[0];
-    EXPECT_EQ(std::tuple(dialog.title, dialog.filter, dialog.selectedFilter, dialog.defaultSuffix,
-                         dialog.proposedName),
-              std::tuple(QString("sourceFile"), QString("allFiles (*.*);;calibrationFile (*.cal)"),
-                         QString("calibrationFile (*.cal)"), QString("cal"),
-                         QString("calibration.cal")));
+    EXPECT_EQ(QStringList({dialog.title, dialog.filter, dialog.selectedFilter, dialog.defaultSuffix,
+                           dialog.proposedName}),
+              QStringList({"sourceFile", "allFiles (*.*);;calibrationFile (*.cal)",
+                           "calibrationFile (*.cal)", "cal", "calibration.cal"}));
 }
 
 TEST_F(DataEditor, ExportWritesTheChosenFileAndChangesNothingElse) {

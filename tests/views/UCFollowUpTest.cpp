@@ -77,8 +77,7 @@ protected:
 
 TEST_F(FollowUpTest, DrawsDrawnSamplesWithoutGapsAndReadsTheSampleUnderTheCursor) {
     view.UpdateChart(data, doubled(), 2, 4);
-    EXPECT_TRUE(chart()->isHidden());
-    EXPECT_EQ(chart()->seriesCount(), 0);
+    EXPECT_TRUE(chart()->isHidden() && chart()->seriesCount() == 0);
 
     view.Enable_Chart();
     view.UpdateChart(data, doubled(), 2, 4);
@@ -86,15 +85,14 @@ TEST_F(FollowUpTest, DrawsDrawnSamplesWithoutGapsAndReadsTheSampleUnderTheCursor
     EXPECT_EQ(chart()->points(0), (QList<QPointF>{{1, 10}, {2, 6}, {3, 7}}));
     EXPECT_EQ(chart()->points(1), (QList<QPointF>{{1, 8}, {2, 6}, {3, 0}}));
     ASSERT_EQ(chart()->rangeLines().size(), 2);
-    EXPECT_EQ(chart()->rangeLines()[0].x, 1.5);
-    EXPECT_EQ(chart()->rangeLines()[1].x, 2.5);
+    EXPECT_EQ(std::pair(chart()->rangeLines()[0].x, chart()->rangeLines()[1].x),
+              std::pair(1.5, 2.5));
     EXPECT_EQ(readouts(), QStringList({"1", "10", "8.0000", "2.0000", "25.00 %"}));
 
     clickChartAt(chart()->clickTarget()->width() - 2);
     EXPECT_EQ(readouts(), QStringList({"5", "7", "0.0000", "7.0000", "-"}));
     clickChartAt(1);
     EXPECT_EQ(text("TextNum"), "1");
-
     child<QCheckBox>("CheckShowDisabled")->click();
     EXPECT_EQ(chart()->pointCount(0), 4);
     QTest::keyClick(chart()->clickTarget()->parentWidget(), Qt::Key_Right);
@@ -127,8 +125,7 @@ TEST_F(FollowUpTest, DisableEmptiesTheReadoutsAndANewSetWaitsForTheNextDrawing) 
 
     view.Disable_Chart();
     EXPECT_TRUE(chart()->isHidden());
-    EXPECT_EQ(text("TextFormula"), "");
-    EXPECT_EQ(readouts(), QStringList({"", "", "", "", ""}));
+    EXPECT_EQ(readouts() << text("TextFormula"), QStringList(6, ""));
 }
 
 } // namespace

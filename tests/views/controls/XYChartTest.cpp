@@ -35,114 +35,72 @@ protected:
                Qt::KeyboardModifiers modifiers = {}) {
         QTest::mouseClick(m_chart.clickTarget(), button, modifiers, pixel);
     }
+    QPoint pixelOf(int index) { return m_chart.mapToPixel(m_chart.point(m_markers, index)); }
 
     XYChart m_chart;
     int m_markers = -1;
     int m_line = -1;
 };
 
-TEST_F(XYChartTest, ClickOnAMarkerMovesTheCursorThereAndReportsItOnce) {
-    m_chart.setPointSelectionEnabled(true);
+TEST_F(XYChartTest, OnlyALeftClickNearAPointWithSelectionOnMovesTheCursorAndEveryClickIsReported) {
     QSignalSpy moved(&m_chart, &XYChart::cursorMoved);
+    QSignalSpy clicked(&m_chart, &XYChart::mouseClicked);
+    click(pixelOf(1));
+    m_chart.setPointSelectionEnabled(true);
+    click(m_chart.mapToPixel({3.8, 1.2}));
+    click(pixelOf(1), Qt::RightButton, Qt::ShiftModifier);
+    EXPECT_EQ(moved.count(), 0);
+    EXPECT_EQ(m_chart.pointCursor(), (ChartPointRef{0, 0}));
+    ASSERT_EQ(clicked.count(), 3);
+    // Within a pixel of the value clicked.
+    EXPECT_NEAR(clicked.at(2).at(0).toPointF().x(), 2.0, 0.02);
+    EXPECT_NEAR(clicked.at(2).at(0).toPointF().y(), 1.8, 0.02);
+    EXPECT_EQ(clicked.at(2).at(1).value<Qt::MouseButton>(), Qt::RightButton);
+    EXPECT_EQ(clicked.at(2).at(2).value<Qt::KeyboardModifiers>(), Qt::ShiftModifier);
 
-    click(m_chart.mapToPixel(m_chart.point(m_markers, 2)) + QPoint(3, -2));
-
+    click(pixelOf(2) + QPoint(3, -2));
     ASSERT_EQ(moved.count(), 1);
-    EXPECT_EQ(moved.at(0).at(0).toInt(), m_markers);
-    EXPECT_EQ(moved.at(0).at(1).toInt(), 2);
+    EXPECT_EQ(moved.at(0), (QList<QVariant>{m_markers, 2}));
     EXPECT_EQ(m_chart.pointCursor(), (ChartPointRef{m_markers, 2}));
     EXPECT_TRUE(m_chart.hasCursorPoint());
 }
 
-TEST_F(XYChartTest, ClicksAwayFromEveryPointOrWithSelectionOffLeaveTheCursor) {
-    QSignalSpy moved(&m_chart, &XYChart::cursorMoved);
-
-    m_chart.setPointSelectionEnabled(true);
-    click(m_chart.mapToPixel({3.8, 1.2}));
-    click(m_chart.mapToPixel(m_chart.point(m_markers, 1)), Qt::RightButton);
-    m_chart.setPointSelectionEnabled(false);
-    click(m_chart.mapToPixel(m_chart.point(m_markers, 1)));
-
-    EXPECT_EQ(moved.count(), 0);
-    EXPECT_EQ(m_chart.pointCursor(), (ChartPointRef{0, 0}));
-}
-
-TEST_F(XYChartTest, MouseSignalCarriesTheValueButtonAndModifiers) {
-    QSignalSpy clicked(&m_chart, &XYChart::mouseClicked);
-
-    click(m_chart.mapToPixel({2.5, 2.0}), Qt::RightButton, Qt::ShiftModifier);
-
-    ASSERT_EQ(clicked.count(), 1);
-    const QPointF value = clicked.at(0).at(0).toPointF();
-    // Within a pixel of the value clicked.
-    EXPECT_NEAR(value.x(), 2.5, 0.02);
-    EXPECT_NEAR(value.y(), 2.0, 0.02);
-    EXPECT_EQ(clicked.at(0).at(1).value<Qt::MouseButton>(), Qt::RightButton);
-    EXPECT_EQ(clicked.at(0).at(2).value<Qt::KeyboardModifiers>(), Qt::ShiftModifier);
-}
-
-TEST_F(XYChartTest, PointColoursAreReadBackAndFallBackToTheSeriesColour) {
+TEST_F(XYChartTest, PointsKeepTheirColoursUntilReplacedAndGrowOnlyAtTheEnd) {
     m_chart.setPointColor(m_markers, 1, black);
-
     EXPECT_EQ(m_chart.pointColor(m_markers, 1), black);
     EXPECT_EQ(m_chart.pointColor(m_markers, 0), blue);
     EXPECT_EQ(m_chart.pointColor(m_line, 1), red);
-
     m_chart.setPoints(m_markers, {{1.0, 1.0}, {2.0, 2.0}});
     EXPECT_EQ(m_chart.pointColor(m_markers, 1), blue);
-}
 
-TEST_F(XYChartTest, SetPointAppendsAtTheEndAndRefusesGaps) {
     m_chart.setPoint(m_line, 2, {5.0, 5.0});
     m_chart.setPoint(m_line, 0, {0.0, 0.5});
-
-    EXPECT_EQ(m_chart.pointCount(m_line), 3);
-    EXPECT_EQ(m_chart.point(m_line, 0), QPointF(0.0, 0.5));
+    EXPECT_EQ(m_chart.points(m_line), (QList<QPointF>{{0.0, 0.5}, {4.2, 4.2}, {5.0, 5.0}}));
     EXPECT_THROW(m_chart.setPoint(m_line, 4, {}), orvo::CalibrationError);
     EXPECT_THROW(m_chart.point(m_line, 3), orvo::CalibrationError);
     EXPECT_THROW(m_chart.setPointColor(2, 0, blue), orvo::CalibrationError);
 }
 
-TEST_F(XYChartTest, CursorSetByCodeStaysOnExistingPointsWithoutReporting) {
+TEST_F(XYChartTest, CursorStaysOnExistingPointsAndOnlyEnabledKeysMoveItWithAReport) {
     QSignalSpy moved(&m_chart, &XYChart::cursorMoved);
-
-    m_chart.setCursor(m_markers, 3);
-    EXPECT_EQ(m_chart.pointCursor(), (ChartPointRef{m_markers, 3}));
     m_chart.setCursor(7, 9);
     EXPECT_EQ(m_chart.pointCursor(), (ChartPointRef{m_line, 1}));
-
     m_chart.setCursor(m_markers, 3);
-    m_chart.setPoints(m_markers, {{1.0, 1.0}, {2.0, 2.0}});
+    m_chart.setPoints(m_markers, {{1.0, 1.0}, {2.0, 2.0}, {3.0, 3.0}});
     EXPECT_FALSE(m_chart.hasCursorPoint());
     m_chart.redraw();
-    EXPECT_EQ(m_chart.pointCursor(), (ChartPointRef{m_markers, 1}));
-    EXPECT_EQ(moved.count(), 0);
-}
+    EXPECT_EQ(m_chart.pointCursor(), (ChartPointRef{m_markers, 2}));
+    EXPECT_EQ(moved.count(), 0) << "the cursor set by code";
 
-TEST_F(XYChartTest, AClearedChartRedrawsWithSaneAxesAndNoCursorPoint) {
-    m_chart.setRangeLines({{2.5, 0.0, 4.0, black}});
-    m_chart.clearSeries();
-    m_chart.redraw();
-
-    EXPECT_EQ(m_chart.seriesCount(), 0);
-    EXPECT_TRUE(m_chart.rangeLines().isEmpty());
-    EXPECT_LT(m_chart.xRange().min, m_chart.xRange().max);
-    EXPECT_LT(m_chart.yRange().min, m_chart.yRange().max);
-    EXPECT_FALSE(m_chart.hasCursorPoint());
-}
-
-TEST_F(XYChartTest, ArrowKeysStepTheCursorAlongItsSeriesOnlyWhenEnabled) {
-    QSignalSpy moved(&m_chart, &XYChart::cursorMoved);
     QWidget* view = m_chart.clickTarget()->parentWidget();
-    QTest::keyClick(view, Qt::Key_Right);
-    EXPECT_EQ(m_chart.pointCursor(), (ChartPointRef{m_markers, 0}));
-
+    QTest::keyClick(view, Qt::Key_Home);
+    EXPECT_EQ(m_chart.pointCursor(), (ChartPointRef{m_markers, 2}));
     m_chart.setKeyboardSteppingEnabled(true);
-    for (Qt::Key key : {Qt::Key_Right, Qt::Key_End, Qt::Key_Right, Qt::Key_Left, Qt::Key_Home})
+    for (Qt::Key key : {Qt::Key_Home, Qt::Key_Left, Qt::Key_Right, Qt::Key_End, Qt::Key_Right})
         QTest::keyClick(view, key);
-    EXPECT_EQ(m_chart.pointCursor(), (ChartPointRef{m_markers, 0}));
-    ASSERT_EQ(moved.count(), 4);
-    EXPECT_EQ(moved.at(2).at(1).toInt(), 2);
+    EXPECT_EQ(m_chart.pointCursor(), (ChartPointRef{m_markers, 2}));
+    ASSERT_EQ(moved.count(), 3);
+    EXPECT_EQ(moved.at(1), (QList<QVariant>{m_markers, 1}));
 }
 
 TEST_F(XYChartTest, MarksAndToolTipsStayOnTheirPointsUntilThePointsAreReplaced) {
@@ -157,7 +115,7 @@ TEST_F(XYChartTest, MarksAndToolTipsStayOnTheirPointsUntilThePointsAreReplaced) 
     EXPECT_EQ(m_chart.pointColor(m_markers, 2), blue);
 
     // The outline is drawn above the marker, where the point now stands.
-    const QPoint centre = m_chart.mapToPixel(m_chart.point(m_markers, 2));
+    const QPoint centre = pixelOf(2);
     const QImage image = m_chart.clickTarget()->grab().toImage();
     int outlinePixels = 0;
     for (int up = 8; up <= 16; ++up) {
@@ -173,9 +131,16 @@ TEST_F(XYChartTest, MarksAndToolTipsStayOnTheirPointsUntilThePointsAreReplaced) 
     EXPECT_TRUE(m_chart.markedPoints(mark).isEmpty());
     EXPECT_TRUE(m_chart.pointToolTip(m_markers, 2).isEmpty());
     EXPECT_THROW(m_chart.setMarkedPoints(mark, {3}), orvo::CalibrationError);
+
+    m_chart.setRangeLines({{2.5, 0.0, 4.0, black}});
+    m_chart.setCursor(m_markers, 1);
     m_chart.clearSeries();
-    EXPECT_EQ(m_chart.markCount(), 0);
-    EXPECT_FALSE(m_chart.isLegendShown());
+    m_chart.redraw();
+    EXPECT_EQ(std::tuple(m_chart.seriesCount(), m_chart.markCount(), m_chart.rangeLines().size()),
+              std::tuple(0, 0, 0));
+    EXPECT_FALSE(m_chart.isLegendShown() || m_chart.hasCursorPoint());
+    EXPECT_LT(m_chart.xRange().min, m_chart.xRange().max);
+    EXPECT_LT(m_chart.yRange().min, m_chart.yRange().max);
 }
 
 } // namespace
