@@ -62,6 +62,10 @@ std::vector<PointPtr> daily(int count, int firstDay = 0) {
 }
 
 TEST(MeasurementData, ReadingRules) {
+    QStringList hourly;
+    for (int i = 1; i <= 250; ++i)
+        hourly << OleDate::isoText(38412.0 + i / 24.0);
+    const std::string latest200 = hourly.mid(50).join(", ").toStdString();
     const std::pair<QString, const char*> cases[] = {
         // The first data line tells the layout, tried in a fixed order.
         {file({"2005-03-07 09:05:00"}), "2005-03-07 09:05:00"},
@@ -91,7 +95,9 @@ TEST(MeasurementData, ReadingRules) {
         // A failing line stops the read, keeping the earlier points unsorted.
         {file({"2005-03-09 09:00:00", "2005-03-08 09:00:00"}) +
              "2005-03-07 09:00:00\t1\t2\t3\t4\t5" + crlf,
-         "2005-03-09 09:00:00, 2005-03-08 09:00:00, error 9 at line 4"}};
+         "2005-03-09 09:00:00, 2005-03-08 09:00:00, error 9 at line 4"},
+        // Only the first 200 lines are kept, then sorted.
+        {file(QStringList(hourly.rbegin(), hourly.rend())), latest200.c_str()}};
     for (const auto& [text, dates] : cases) {
         QStringList questions;
         MeasurementData data;
@@ -114,15 +120,6 @@ TEST(MeasurementData, UndecidableDayOrMonthIsAskedOnceAndReadsMonthFirstWithoutA
         data.readText(file({date}));
         EXPECT_EQ(datesOf(data), QStringList{QStringLiteral("2005-07-03 09:00:00")});
     }
-}
-
-TEST(MeasurementData, ReaderKeepsTheFirst200LinesThenSorts) {
-    QStringList dates;
-    for (int i = 1; i <= 250; ++i)
-        dates << OleDate::isoText(38412.0 + i / 24.0);
-    MeasurementData data;
-    data.readText(file(QStringList(dates.rbegin(), dates.rend())));
-    EXPECT_EQ(datesOf(data), dates.mid(50));
 }
 
 TEST(MeasurementData, AddMeasurementPointStoresTheObjectUpTo200) {
