@@ -1,8 +1,10 @@
 #include "OrvoCalRun.h"
+#include "TestFiles.h"
 
 #include <orvo/model/CalibrationFormula.h>
 #include <orvo/model/MeasurementPoint.h>
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -25,34 +27,72 @@ QString dataLine(const QString& date, const QString& last = QStringLiteral("\tTr
     return fields.join('\t') + last;
 }
 
+QByteArray dataFile(const QStringList& lines) {
+    return (orvo::MeasurementPoint::headerLine() + "\r\n" + lines.join("\r\n") + "\r\n").toLatin1();
+}
+
 QJsonValue jsonOf(const ToolRun& run) {
     return QJsonDocument::fromJson(run.out).object();
 }
 
 class OrvoCal : public testing::Test {
 protected:
-    // A data file of the given lines under the header.
     QString write(const QString& name, const QStringList& lines) {
-        QFile file(m_dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write((orvo::MeasurementPoint::headerLine() + "\r\n" + lines.join("\r\n") + "\r\n")
-                       .toLatin1());
-        return file.fileName();
+        orvo::test::writeFile(m_dir.filePath(name), dataFile(lines));
+        return m_dir.filePath(name);
     }
 
     QTemporaryDir m_dir;
 };
 
-TEST_F(OrvoCal, WrongUsageExitsWith2) {
-    const QStringList wrong[] = {{},
-                                 {"nonsense"},
-                                 {"dump"},
-                                 {"dump", "a.cal", "--bogus"},
-                                 {"dump", "a.cal", "--day-first", "maybe"}};
-    for (const QStringList& arguments : wrong) {
+// Usage errors exit with 2, runs that fail with 1; either way stderr names
+// the fault, stdout stays empty and no file is left behind.
+TEST_F(OrvoCal, BadInvocationsNameTheFaultAndWriteNothing) {
+    const QString demo = QStringLiteral(ORVO_DEMO_DATA);
+    const QString good = write("slashed.cal", {dataLine("3/7/2005 9:05:30")});
+    const QString bad = write("bad.cal", {"2005-03-09 09:05:00\t1\t2\t3\t4\t5"});
+    const QString dotted = write("dotted.cal", {dataLine("01.02.2005 08:00:00")});
+    const QString out = m_dir.filePath("out.pdf");
+    const auto fit = [&](const char* quantity, const char* variables, const char* grades) {
+        return QStringList{"fit",         demo,      "--quantity", quantity,
+                           "--variables", variables, "--grades",   grades};
+    };
+    const QStringList report =
+        QStringList{"report", demo, "--quantity", "Cons", "--variables", "2", "--grades", "1"};
+    const std::tuple<QStringList, int, QString> cases[] = {
+        {{}, 2, "usage: orvo-cal dump|canonical|fit|formula|report ..."},
+        {{"nonsense"}, 2, "usage: orvo-cal "},
+        {{"dump"}, 2, "orvo-cal dump: expected 1 argument(s), got 0"},
+        {{"dump", good, "--bogus"}, 2, "bogus"},
+        {{"dump", good, "--day-first", "maybe"}, 2, "--day-first takes yes or no"},
+        {{"dump", dotted}, 2, "--day-first"},
+        {{"canonical", bad, m_dir.filePath("never.cal")}, 1, bad + ", line 2: error 9: "},
+        {{"canonical", good, m_dir.path()}, 1, m_dir.path() + ": error 75: "},
+        {{"formula", m_dir.filePath("missing.par")}, 1, ": error 53: File not found: "},
+        {{"fit", demo, "--variables", "1", "--grades", "1"}, 2, "--quantity is required"},
+        {fit("Lab", "1", "1"), 2, "--quantity takes Cons, Ash, Res1 or Res2"},
+        {fit("Ash", "6", "1"), 2, "--variables takes a number from 1 to 5"},
+        {fit("Ash", "2", "3"), 2, "--grades takes 1, 2 or 1,2"},
+        {fit("Cons", "1", "1") + QStringList{"--first", "0"}, 1, "illegalValues"},
+        {QStringList{"report", m_dir.filePath("missing.cal")} + report.mid(2) +
+             QStringList{"--output", out},
+         1, "missing.cal"},
+        {report + QStringList{"--output", out, "--colour", "red"}, 2, "colour"},
+        {report, 2, "--output is required"},
+        {report + QStringList{"--candidate", "99", "--output", out}, 2,
+         "--candidate takes a number from 1 to "},
+        {report + QStringList{"--candidate", "x", "--output", out}, 2, "--candidate"},
+        {report + QStringList{"--output", m_dir.filePath("no/such/dir/out.pdf")}, 1, "out.pdf"},
+    };
+    const QStringList inputs =
+        QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    for (const auto& [arguments, exitCode, named] : cases) {
         const ToolRun run = orvoCal(arguments);
-        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
-        EXPECT_FALSE(run.err.isEmpty()) << arguments.join(' ').toStdString();
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        EXPECT_EQ(run.exitCode, exitCode);
+        EXPECT_TRUE(run.err.contains(named)) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+        EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), inputs);
     }
     const ToolRun help = orvoCal({"dump", "--help"});
     EXPECT_EQ(help.exitCode, 0);
@@ -89,12 +129,8 @@ TEST_F(OrvoCal, DumpPrintsEveryFieldOfThePointsReadAndTheError) {
                            {"description", "File not found: " + missing}}));
 }
 
-TEST_F(OrvoCal, UndecidableDatesNeedTheDayFirstOption) {
+TEST_F(OrvoCal, TheDayFirstOptionDecidesUndecidableDates) {
     const QString file = write("dotted.cal", {dataLine("01.02.2005 08:00:00")});
-    const ToolRun undecided = orvoCal({"dump", file});
-    EXPECT_EQ(undecided.exitCode, 2);
-    EXPECT_TRUE(undecided.err.contains("--day-first"));
-    EXPECT_TRUE(undecided.out.isEmpty());
     for (const auto& [answer, date] :
          {std::pair{"yes", "2005-02-01 08:00:00"}, std::pair{"no", "2005-01-02 08:00:00"}}) {
         const ToolRun run = orvoCal({"dump", file, "--day-first", answer});
@@ -104,22 +140,11 @@ TEST_F(OrvoCal, UndecidableDatesNeedTheDayFirstOption) {
     }
 }
 
-TEST_F(OrvoCal, CanonicalWritesTheSavedFormAndNothingOnFailure) {
-    const QString file = write("slashed.cal", {dataLine("3/7/2005 9:05:30", "")});
+TEST_F(OrvoCal, CanonicalWritesTheSavedForm) {
+    const QString in = write("slashed.cal", {dataLine("3/7/2005 9:05:30", "")});
     const QString out = m_dir.filePath("out.cal");
-    ASSERT_EQ(orvoCal({"canonical", file, out}).exitCode, 0);
-    QFile written(out);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll(), (orvo::MeasurementPoint::headerLine() + "\r\n" +
-                                  dataLine("2005-03-07 09:05:30") + "\r\n")
-                                     .toLatin1());
-
-    const QString bad = write("bad.cal", {"2005-03-09 09:05:00\t1\t2\t3\t4\t5"});
-    const ToolRun failed = orvoCal({"canonical", bad, m_dir.filePath("never.cal")});
-    EXPECT_EQ(failed.exitCode, 1);
-    EXPECT_TRUE(failed.err.contains(bad + ", line 2: error 9: "));
-    EXPECT_FALSE(QFile::exists(m_dir.filePath("never.cal")));
-    EXPECT_EQ(orvoCal({"canonical", file, m_dir.path()}).exitCode, 1);
+    ASSERT_EQ(orvoCal({"canonical", in, out}).exitCode, 0);
+    EXPECT_EQ(orvo::test::contentOf(out), dataFile({dataLine("2005-03-07 09:05:30")}));
 }
 
 TEST_F(OrvoCal, FormulaPrintsTextAndValidity) {
@@ -135,9 +160,6 @@ TEST_F(OrvoCal, FormulaPrintsTextAndValidity) {
         EXPECT_EQ(run.exitCode, exitCode);
         EXPECT_EQ(run.out, QByteArray("Ash = 1.5 * DLed  - 0.25 * SLed  + 2\n") + validity + "\n");
     }
-    const ToolRun missing = orvoCal({"formula", m_dir.filePath("missing.par")});
-    EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_TRUE(missing.err.contains(": error 53: File not found: "));
 }
 
 } // namespace

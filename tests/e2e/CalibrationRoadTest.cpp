@@ -82,48 +82,30 @@ protected:
         combo->setCurrentIndex(index);
         emit combo->activated(index);
     }
-    // The chart point farthest from lab = estimate.
-    int farthestPoint() {
+    // Clicks the chart point farthest from lab = estimate and returns it.
+    int clickFarthestChartPoint() {
         XYChart* chart = child<XYChart>("Pesgo1");
+        const auto off = [&](int i) {
+            return std::abs(chart->point(0, i).x() - chart->point(0, i).y());
+        };
         int farthest = 0;
-        for (int k = 1; k < chart->pointCount(0); ++k) {
-            const auto off = [&](int i) {
-                return std::abs(chart->point(0, i).x() - chart->point(0, i).y());
-            };
+        for (int k = 1; k < chart->pointCount(0); ++k)
             if (off(k) > off(farthest))
                 farthest = k;
-        }
+        QTest::mouseClick(chart->clickTarget(), Qt::LeftButton, {},
+                          chart->mapToPixel(chart->point(0, farthest)));
         return farthest;
     }
-    void clickChartPoint(int index) {
-        XYChart* chart = child<XYChart>("Pesgo1");
-        QTest::mouseClick(chart->clickTarget(), Qt::LeftButton, {},
-                          chart->mapToPixel(chart->point(0, index)));
-    }
-
     // The follow-up view's cursor starts on the first drawn sample, the
     // first one of the set; its estimate is summed in float as the device does.
-    std::pair<float, float> firstFollowedSample(const CalibrationFormula& formula) {
+    QStringList firstFollowedSample(const CalibrationFormula& formula) {
         float estimate = 0;
         for (int k = 1; k <= 10; ++k)
             estimate = static_cast<float>(estimate + formula.coefficient(k) * signalsOf(0)[k - 1]);
-        return {static_cast<float>(labCons(0, signalsOf(0))),
-                static_cast<float>(estimate + formula.b)};
-    }
-    QStringList followUpReadouts() {
-        QStringList texts;
-        for (const char* name : {"TextNum", "TextLabValue", "TextEstValue", "TextDiff"})
-            texts << child<QLineEdit>(name)->text();
-        return texts;
-    }
-    void writeFromTheFormulaDialogForBothGrades() {
-        prompts.onModal = [](QWidget& dialog) {
-            dialog.findChild<QComboBox*>(QStringLiteral("ComboGrade"))->setCurrentIndex(2);
-            dialog.findChild<QPushButton*>(QStringLiteral("CommandWrite"))->click();
-            dialog.findChild<QPushButton*>(QStringLiteral("CommandOK"))->click();
-            return 0;
-        };
-        click("CommandFormula");
+        estimate = static_cast<float>(estimate + formula.b);
+        const auto lab = static_cast<float>(labCons(0, signalsOf(0)));
+        return {"1", QLocale().toString(lab), QLocale().toString(estimate, 'f', 4),
+                QLocale().toString(lab - estimate, 'f', 4)};
     }
 
     QTemporaryDir directory;
@@ -156,12 +138,10 @@ TEST_F(CalibrationRoad, FromTheDataFileToAFormulaWrittenToTheDevice) {
     EXPECT_EQ(chart->pointCount(0), SampleCount - 1) << "the disabled sample is not fitted";
     EXPECT_NE(child<QLineEdit>("TextCorr")->text(), "1");
 
-    const int outlier = farthestPoint();
-    clickChartPoint(outlier);
+    const int outlier = clickFarthestChartPoint();
     click("CommandDelete");
     EXPECT_EQ(chart->pointColor(0, outlier), QColor(0, 0, 0));
-    EXPECT_FALSE(
-        shell.findChild<UCDataEditor*>()->GetData()->getMeasurementPoints(OutlierIndex)->enabled)
+    EXPECT_FALSE(editor->GetData()->getMeasurementPoints(OutlierIndex)->enabled)
         << "the farthest point is the outlier, changed in the shared set";
     click("CommandCalculate");
     EXPECT_EQ(child<QLineEdit>("TextCorr")->text(), "1");
@@ -181,11 +161,17 @@ TEST_F(CalibrationRoad, FromTheDataFileToAFormulaWrittenToTheDevice) {
 
     const CalibrationFormula picked = *workbench->getCurrentFormula();
     click("CommandFollowUp");
-    const auto [lab, estimate] = firstFollowedSample(picked);
-    EXPECT_EQ(followUpReadouts(),
-              QStringList({"1", QLocale().toString(lab), QLocale().toString(estimate, 'f', 4),
-                           QLocale().toString(lab - estimate, 'f', 4)}));
-    writeFromTheFormulaDialogForBothGrades();
+    QStringList readouts;
+    for (const char* name : {"TextNum", "TextLabValue", "TextEstValue", "TextDiff"})
+        readouts << child<QLineEdit>(name)->text();
+    EXPECT_EQ(readouts, firstFollowedSample(picked));
+    prompts.onModal = [](QWidget& dialog) {
+        dialog.findChild<QComboBox*>(QStringLiteral("ComboGrade"))->setCurrentIndex(2);
+        dialog.findChild<QPushButton*>(QStringLiteral("CommandWrite"))->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("CommandOK"))->click();
+        return 0;
+    };
+    click("CommandFormula");
     ASSERT_EQ(host.writtenFormulas.size(), 2u);
     for (int grade : {1, 2}) {
         // The dialog's boxes hold the 7-digit text form, so that is what the device gets.

@@ -62,6 +62,10 @@ std::vector<PointPtr> daily(int count, int firstDay = 0) {
 }
 
 TEST(MeasurementData, ReadingRules) {
+    QStringList hourly;
+    for (int i = 1; i <= 250; ++i)
+        hourly << OleDate::isoText(38412.0 + i / 24.0);
+    const std::string latest200 = hourly.mid(50).join(", ").toStdString();
     const std::pair<QString, const char*> cases[] = {
         // The first data line tells the layout, tried in a fixed order.
         {file({"2005-03-07 09:05:00"}), "2005-03-07 09:05:00"},
@@ -91,7 +95,9 @@ TEST(MeasurementData, ReadingRules) {
         // A failing line stops the read, keeping the earlier points unsorted.
         {file({"2005-03-09 09:00:00", "2005-03-08 09:00:00"}) +
              "2005-03-07 09:00:00\t1\t2\t3\t4\t5" + crlf,
-         "2005-03-09 09:00:00, 2005-03-08 09:00:00, error 9 at line 4"}};
+         "2005-03-09 09:00:00, 2005-03-08 09:00:00, error 9 at line 4"},
+        // Only the first 200 lines are kept, then sorted.
+        {file(QStringList(hourly.rbegin(), hourly.rend())), latest200.c_str()}};
     for (const auto& [text, dates] : cases) {
         QStringList questions;
         MeasurementData data;
@@ -114,16 +120,6 @@ TEST(MeasurementData, UndecidableDayOrMonthIsAskedOnceAndReadsMonthFirstWithoutA
         data.readText(file({date}));
         EXPECT_EQ(datesOf(data), QStringList{QStringLiteral("2005-07-03 09:00:00")});
     }
-}
-
-TEST(MeasurementData, ReaderKeepsTheFirst200LinesThenSorts) {
-    QStringList dates;
-    for (int i = 1; i <= 250; ++i)
-        dates << OleDate::isoText(38412.0 + i / 24.0);
-    MeasurementData data;
-    data.readText(file(QStringList(dates.rbegin(), dates.rend())));
-    EXPECT_EQ(datesOf(data), dates.mid(50));
-    EXPECT_EQ(data.getMeasurementPoints(0)->SIG1, 200);
 }
 
 TEST(MeasurementData, AddMeasurementPointStoresTheObjectUpTo200) {
@@ -182,8 +178,7 @@ TEST(MeasurementData, MergePastTheCapacityOverwritesTheOldestSlots) {
 }
 
 TEST(MeasurementData, DataMatrixHas36ColumnsPerPoint) {
-    MeasurementData data;
-    EXPECT_EQ(errorOf([&] { data.GetDataMatrix(); }), ErrorNumber::OutOfRange);
+    EXPECT_EQ(errorOf([] { MeasurementData().GetDataMatrix(); }), ErrorNumber::OutOfRange);
     // 2005-03-07 09:45, twice, to see the second row start where it should.
     const PointPtr p =
         test::samplePoint(65, 2, 1.25, {1.5, 2.5, 3.5, 4.5, 5.5, 6.5, 7.5, 8.5, 9.5, 10.5});
@@ -193,8 +188,7 @@ TEST(MeasurementData, DataMatrixHas36ColumnsPerPoint) {
     p->LabRes1 = 3;
     p->LabRes2 = 4;
     p->line = 1;
-    data.AddMeasurementPoint(p);
-    data.AddMeasurementPoint(p);
+    const auto data = test::dataOf({p, p});
     // Day, month, year, hour and the month once more, SIG1..SIG10, the lab
     // values of an enabled point, grade and line.
     const std::vector<float> row = {7,   3,   2005, 9, 3,    1.5,  2.5, 3.5, 4.5, 5.5, 6.5, 7.5,
@@ -202,13 +196,13 @@ TEST(MeasurementData, DataMatrixHas36ColumnsPerPoint) {
                                     0,   0,   0,    0, 1.25, 12.5, 3,   4,   0,   0,   2,   1};
     std::vector<float> expected = row;
     expected.insert(expected.end(), row.begin(), row.end());
-    EXPECT_EQ(data.GetDataMatrix(), expected);
+    EXPECT_EQ(data->GetDataMatrix(), expected);
     p->enabled = false;
     std::fill(expected.begin() + 28, expected.begin() + 32, 0.0f);
     std::fill(expected.begin() + 64, expected.begin() + 68, 0.0f);
-    EXPECT_EQ(data.GetDataMatrix(), expected);
+    EXPECT_EQ(data->GetDataMatrix(), expected);
     p->SIG2 = 1e300;
-    EXPECT_EQ(errorOf([&] { data.GetDataMatrix(); }), ErrorNumber::Overflow);
+    EXPECT_EQ(errorOf([&] { data->GetDataMatrix(); }), ErrorNumber::Overflow);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "TestFiles.h"
 
 #include <orvo/model/CalibrationFormula.h>
+#include <orvo/model/SavedSnapshot.h>
 #include <orvo/model/TextFile.h>
 
 #include <QDir>
@@ -125,6 +126,22 @@ TEST_F(ModelFiles, AWriteFailingAtAnyStepNamesTheFileAndLeavesTheOldOne) {
         EXPECT_EQ(contentOf(file), "old\r\n");
     }
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"old.par"});
+}
+
+// What the data editor weighs to ask about unsaved changes.
+TEST(SavedSnapshot, DiffersOnlyByWhatTheFileWouldRecord) {
+    const auto data = twoPoints();
+    MeasurementPoint& point = *data->getMeasurementPoints(0);
+    SavedSnapshot snapshot;
+    snapshot.take(*data);
+    point.modified = true;
+    point.OldLabCons = 1;
+    EXPECT_FALSE(snapshot.differsFrom(*data)) << "flags the file does not keep";
+    point.enabled = false;
+    EXPECT_TRUE(snapshot.differsFrom(*data));
+    point.enabled = true;
+    point.MeasurementDate = 1e9;
+    EXPECT_TRUE(snapshot.differsFrom(*data)) << "a date the file cannot hold";
 }
 
 } // namespace

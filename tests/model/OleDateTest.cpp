@@ -11,15 +11,12 @@ namespace {
 
 using namespace orvo;
 
-TEST(OleDate, CountsDaysFrom30December1899WithTheTimeAsFraction) {
+TEST(OleDate, CountsDaysFrom30December1899AndRollsOverLikeASerialDateFunction) {
     EXPECT_EQ(OleDate::fromParts(1899, 12, 30, 0, 0, 0), 0.0);
     EXPECT_EQ(OleDate::fromParts(1900, 1, 1, 0, 0, 0), 2.0);
     EXPECT_EQ(OleDate::fromParts(2005, 3, 7, 12, 0, 0), 38418.5);
     EXPECT_EQ(OleDate::fromParts(9999, 12, 31, 0, 0, 0), 2958465.0);
     EXPECT_EQ(OleDate::fromParts(100, 1, 1, 0, 0, 0), -657434.0);
-}
-
-TEST(OleDate, RollsOverLikeASerialDateFunction) {
     const auto iso = [](int y, int mo, int d, int h, int mi, int s) {
         return OleDate::isoText(OleDate::fromParts(y, mo, d, h, mi, s));
     };
