@@ -54,14 +54,10 @@ public:
 
     // SIG1..SIG15 by number; 0 for any other number. Inline, as every fit
     // reads them for every point.
-    double signal(int number) const {
-        return number >= 1 && number <= 15 ? this->*signalFields()[number - 1] : 0;
-    }
+    double signal(int number) const;
     // Lab value by measurement code: 0 LabCons, 1 LabAsh, 2 LabRes1,
     // 3 LabRes2; 0 for any other code.
-    double labValue(int measurement) const {
-        return measurement >= 0 && measurement <= 3 ? this->*labFields()[measurement] : 0;
-    }
+    double labValue(int measurement) const;
 
 private:
     using Field = double MeasurementPoint::*;
@@ -80,5 +76,17 @@ private:
     static double parseDateText(QString& text, int16_t layout);
     static QString twoDigits(int16_t n);
 };
+
+inline double MeasurementPoint::signal(int number) const {
+    constexpr auto fields = signalFields();
+    return number >= 1 && number <= static_cast<int>(fields.size()) ? this->*fields[number - 1] : 0;
+}
+
+inline double MeasurementPoint::labValue(int measurement) const {
+    constexpr auto fields = labFields();
+    return measurement >= 0 && measurement < static_cast<int>(fields.size())
+               ? this->*fields[measurement]
+               : 0;
+}
 
 } // namespace orvo
