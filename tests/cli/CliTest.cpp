@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 
@@ -16,6 +15,7 @@
 
 namespace {
 
+using orvo::test::jsonOf;
 using orvo::test::orvoCal;
 using orvo::test::ToolRun;
 
@@ -29,10 +29,6 @@ QString dataLine(const QString& date, const QString& last = QStringLiteral("\tTr
 
 QByteArray dataFile(const QStringList& lines) {
     return (orvo::MeasurementPoint::headerLine() + "\r\n" + lines.join("\r\n") + "\r\n").toLatin1();
-}
-
-QJsonValue jsonOf(const ToolRun& run) {
-    return QJsonDocument::fromJson(run.out).object();
 }
 
 class OrvoCal : public testing::Test {

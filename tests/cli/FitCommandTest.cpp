@@ -2,7 +2,6 @@
 #include "SampleData.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 
@@ -12,12 +11,9 @@
 
 namespace {
 
+using orvo::test::jsonOf;
 using orvo::test::orvoCal;
 using orvo::test::ToolRun;
-
-QJsonObject jsonOf(const ToolRun& run) {
-    return QJsonDocument::fromJson(run.out).object();
-}
 
 class FitCommand : public testing::Test {
 protected:
@@ -54,7 +50,7 @@ TEST_F(FitCommand, JsonCarriesTheBlocksTheCandidatesAndTheFormula) {
     const ToolRun run = fit({"--quantity", "Cons", "--variables", "2", "--grades", "1,2", "--first",
                              "2", "--last", "19", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const QJsonObject json = jsonOf(run);
+    const QJsonObject json = jsonOf(run).toObject();
     const QJsonArray params = json["calcParams"].toArray();
     ASSERT_EQ(params.size(), 19);
     for (const auto& [index, value] : {std::pair{2, 2}, {8, 1}, {9, 2}, {13, 2}, {14, 19}})
@@ -72,7 +68,7 @@ TEST_F(FitCommand, JsonCarriesTheBlocksTheCandidatesAndTheFormula) {
 TEST_F(FitCommand, AStoppedRunGivesItsMessageAndNoResults) {
     const ToolRun run = fit({"--quantity", "Cons", "--variables", "1", "--grades", "2", "--json"});
     EXPECT_EQ(run.exitCode, 1);
-    const QJsonObject json = jsonOf(run);
+    const QJsonObject json = jsonOf(run).toObject();
     EXPECT_EQ(json["message"].toString(), "noLabValues");
     EXPECT_TRUE(json["formula"].isNull());
     for (const char* list : {"candidates", "diagnostics", "influence"})
@@ -87,7 +83,7 @@ TEST(FitDiagnostics, TextColumnsAndJsonCarryEachCandidatesDiagnosticsAndTheFirst
     const ToolRun run = orvoCal(demoFit + QStringList{"--json"});
     ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const QJsonObject json = jsonOf(run);
+    const QJsonObject json = jsonOf(run).toObject();
     const QStringList lines = QString::fromUtf8(text.out).split('\n', Qt::SkipEmptyParts);
     const QJsonArray candidates = json["candidates"].toArray();
     const QJsonArray diagnostics = json["diagnostics"].toArray();
@@ -108,9 +104,10 @@ TEST(FitDiagnostics, TextColumnsAndJsonCarryEachCandidatesDiagnosticsAndTheFirst
         EXPECT_GE(d["maxVif"].toDouble(), 1);
         EXPECT_TRUE(d["mallowsCp"].isDouble());
     }
-    const double n = diagnostics[0].toObject()["n"].toDouble();
+    const QJsonObject first = diagnostics[0].toObject();
+    const double n = first["n"].toDouble();
     const QJsonArray influence = json["influence"].toArray();
-    ASSERT_EQ(influence.size(), diagnostics[0].toObject()["n"].toInt());
+    ASSERT_EQ(influence.size(), first["n"].toInt());
     double leverageSum = 0;
     int outliers = 0;
     for (const QJsonValue& value : influence) {

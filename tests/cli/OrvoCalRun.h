@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QStringList>
 
@@ -21,6 +23,11 @@ inline ToolRun orvoCal(const QStringList& arguments) {
     EXPECT_TRUE(process.waitForFinished(30000));
     return {process.exitCode(), process.readAllStandardOutput(),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+// What a --json run printed.
+inline QJsonValue jsonOf(const ToolRun& run) {
+    return QJsonDocument::fromJson(run.out).object();
 }
 
 } // namespace orvo::test
