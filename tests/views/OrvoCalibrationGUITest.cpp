@@ -75,7 +75,7 @@ TEST_F(ShellTest, AMissingFileGivesEveryViewAnEmptySetWithoutAMessage) {
     EXPECT_TRUE(prompts.messages.empty());
 }
 
-// The follow-up chart after a run is part of the whole road's test.
+// The road test sees the follow-up chart after a run, through its readouts.
 TEST_F(ShellTest, SwitchingHandsAnImportedSetToTheWorkbenchAndTheFollowUpChartWaitsForARun) {
     shell.setDataFile(writeFile("five.cal", 5));
     click("CommandFollowUp");
