@@ -74,19 +74,6 @@ TEST(UCFormulaEditor, ShowsAFormulaAndGivesItBackAtSevenDigits) {
     EXPECT_FALSE(editor.getFormula());
 }
 
-TEST_F(FormulaDialogTest, OkTakesTheEditedFormulaCancelKeepsTheOneHandedIn) {
-    type("TextA3", "4");
-    click("CommandCancel");
-    EXPECT_FALSE(dialog->formulaAccepted());
-    EXPECT_EQ(described(dialog->getFormula()), described(sampleFormula(2)));
-
-    open(host, sampleFormula(5));
-    type("TextB", "7");
-    click("CommandOK");
-    EXPECT_TRUE(dialog->formulaAccepted());
-    EXPECT_EQ(dialog->getFormula().b, 7.0f);
-}
-
 TEST_F(FormulaDialogTest, UnreadableOrSixTermFormulasAreRefusedByOkWriteAndExport) {
     open(host, sampleFormula(5));
     for (const auto& [box, text, before] : {std::tuple("TextA4", "x", "2"), {"TextA9", "1", "0"}}) {
@@ -118,7 +105,7 @@ TEST_F(FormulaDialogTest, BothGradesAreWrittenInTurnAndNeverReadAndOfflineNeithe
         EXPECT_TRUE(child(name)->isEnabled()) << name;
 }
 
-TEST_F(FormulaDialogTest, ReadShowsTheDevicesFormulaWhichOnlyOkTakes) {
+TEST_F(FormulaDialogTest, ReadShowsTheDevicesFormulaAndOnlyOkTakesWhatTheBoxesHold) {
     host.formulasToRead = {std::nullopt, sampleFormula(4, 2)};
     type("TextA1", "?");
     click("CommandRead");
@@ -128,8 +115,16 @@ TEST_F(FormulaDialogTest, ReadShowsTheDevicesFormulaWhichOnlyOkTakes) {
     click("CommandRead");
     EXPECT_EQ(host.callsWithoutTranslations().last(), "getFormula(2,2)");
     EXPECT_EQ(editorShows(), described(sampleFormula(4, 2)));
+    type("TextA3", "4");
     click("CommandCancel");
+    EXPECT_FALSE(dialog->formulaAccepted());
     EXPECT_EQ(described(dialog->getFormula()), described(sampleFormula(2)));
+
+    open(host, sampleFormula(5));
+    type("TextB", "7");
+    click("CommandOK");
+    EXPECT_TRUE(dialog->formulaAccepted());
+    EXPECT_EQ(dialog->getFormula().b, 7.0f);
 }
 
 TEST_F(FormulaDialogTest, ImportShowsOnlyValidFilesOfAtMostFiveTerms) {

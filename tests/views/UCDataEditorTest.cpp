@@ -243,12 +243,28 @@ TEST_F(DataEditor, AFailingUpdateStepIsReportedAndTheCommandGoesOn) {
               std::tuple(QString("VuzAduvEvez"), Prompts::Icon::Critical));
 }
 
-TEST_F(DataEditor, AFailedSaveOrClearNamesFileAndReasonAndLosesNothing) {
+// A failed write, or an export, leaves the set, its marks and the working file as they were.
+TEST_F(DataEditor, ExportWritesOnlyTheChosenFileAndAFailedSaveOrClearNamesFileAndReason) {
     // A directory where the file should be fails for root too.
     const QString taken = path("taken.cal");
     ASSERT_TRUE(QDir(dir.path()).mkpath("taken.cal"));
     writeFile(taken + "/inside", "kept");
     writeFile(path("work.cal"), "old\r\n");
+    writeFile(path("readonly.cal"), "mine");
+    QFile::setPermissions(path("readonly.cal"), QFile::ReadOwner);
+    host.samplesToDeliver = {{samplePoint(10, 1, 0)}};
+    click("CommandUpdate");
+    prompts.fileNames = {path("readonly.cal"), path("out.cal"), dir.path()};
+    click("CommandExport");
+    click("CommandExport");
+    EXPECT_EQ(std::tuple(pointsIn("out.cal"), contentOf(path("readonly.cal"))),
+              std::tuple(4, QByteArray("mine")));
+    ASSERT_EQ(prompts.messages.size(), 1u) << "the read-only target is refused, once";
+    EXPECT_EQ(prompts.messages[0].icon, Prompts::Icon::Warning);
+    EXPECT_TRUE(host.errorMessages.isEmpty()) << "a failing export says nothing";
+    EXPECT_EQ(std::tuple(prompts.fileDialogs[0].title, prompts.fileDialogs[0].confirmOverwrite),
+              std::tuple(QString("destinationFile"), true));
+
     const QString cannotOpen =
         ": Path/File access error: cannot open " + QDir::toNativeSeparators(taken) + " for writing";
     const struct {
@@ -261,8 +277,6 @@ TEST_F(DataEditor, AFailedSaveOrClearNamesFileAndReasonAndLosesNothing) {
                  {"CommandSave", path("work.cal"),
                   "Error during saving data, file " + QDir::toNativeSeparators(path("work.cal")) +
                       ": Overflow"}};
-    host.samplesToDeliver = {{samplePoint(10, 1, 0)}};
-    click("CommandUpdate");
     for (const auto& c : cases) {
         if (c.target != taken)
             sample(0)->MeasurementDate = 1e9;
@@ -278,7 +292,8 @@ TEST_F(DataEditor, AFailedSaveOrClearNamesFileAndReasonAndLosesNothing) {
     }
     EXPECT_EQ(contentOf(path("work.cal")), "old\r\n");
     EXPECT_EQ(contentOf(taken + "/inside"), "kept");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"work.cal"});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              QStringList({"out.cal", "readonly.cal", "work.cal"}));
 }
 
 TEST_F(DataEditor, ImportReplacesTheSetOnlyWithAFileThatHoldsSamples) {
@@ -296,8 +311,6 @@ TEST_F(DataEditor, ImportReplacesTheSetOnlyWithAFileThatHoldsSamples) {
     EXPECT_EQ(rows(), 2);
     EXPECT_TRUE(editor.isNewMeasurementData());
     EXPECT_TRUE(editor.hasUnsavedChanges()) << "the working file still holds the old set";
-    editor.setMeasurementDataValid();
-    EXPECT_FALSE(editor.isNewMeasurementData());
     click("CommandSave");
     EXPECT_EQ(contentOf(path("work.cal")), contentOf(path("good.cal")));
 
@@ -306,25 +319,6 @@ TEST_F(DataEditor, ImportReplacesTheSetOnlyWithAFileThatHoldsSamples) {
                            dialog.proposedName}),
               QStringList({"sourceFile", "allFiles (*.*);;calibrationFile (*.cal)",
                            "calibrationFile (*.cal)", "cal", "calibration.cal"}));
-}
-
-TEST_F(DataEditor, ExportWritesTheChosenFileAndChangesNothingElse) {
-    writeFile(path("readonly.cal"), "mine");
-    QFile::setPermissions(path("readonly.cal"), QFile::ReadOwner);
-    host.samplesToDeliver = {{samplePoint(10, 1, 0)}};
-    click("CommandUpdate");
-    prompts.fileNames = {path("readonly.cal"), path("out.cal"), dir.path()};
-    click("CommandExport");
-    click("CommandExport");
-    EXPECT_EQ(pointsIn("out.cal"), 4);
-    EXPECT_EQ(contentOf(path("readonly.cal")), "mine");
-    ASSERT_EQ(prompts.messages.size(), 1u) << "the read-only target is refused, once";
-    EXPECT_EQ(prompts.messages[0].icon, Prompts::Icon::Warning);
-    EXPECT_TRUE(host.errorMessages.isEmpty()) << "a failing export says nothing";
-    EXPECT_TRUE(sample(3)->modified);
-    EXPECT_EQ(contentOf(path("work.cal")), "(none)");
-    EXPECT_EQ(std::tuple(prompts.fileDialogs[0].title, prompts.fileDialogs[0].confirmOverwrite),
-              std::tuple(QString("destinationFile"), true));
 }
 
 TEST_F(DataEditor, ClearEmptiesFileAndGridUnlessCancelled) {

@@ -75,7 +75,8 @@ protected:
     bool readEnabled = false;
 };
 
-TEST_F(FollowUpTest, DrawsDrawnSamplesWithoutGapsAndReadsTheSampleUnderTheCursor) {
+// A new set waits for the next drawing; disabling empties the readouts too.
+TEST_F(FollowUpTest, DrawsSamplesWithoutGapsAndReadsTheSampleUnderTheCursorUntilDisabled) {
     view.UpdateChart(data, doubled(), 2, 4);
     EXPECT_TRUE(chart()->isHidden() && chart()->seriesCount() == 0);
 
@@ -97,6 +98,14 @@ TEST_F(FollowUpTest, DrawsDrawnSamplesWithoutGapsAndReadsTheSampleUnderTheCursor
     EXPECT_EQ(chart()->pointCount(0), 4);
     QTest::keyClick(chart()->clickTarget()->parentWidget(), Qt::Key_Right);
     EXPECT_EQ(text("TextNum"), "3");
+
+    view.SetMeasurementData(test::dataOf({samplePoint(0, 1, 3, {1})}));
+    EXPECT_EQ(chart()->pointCount(0), 4);
+    child<QCheckBox>("CheckShowDisabled")->click();
+    EXPECT_EQ(chart()->pointCount(0), 1);
+    view.Disable_Chart();
+    EXPECT_TRUE(chart()->isHidden());
+    EXPECT_EQ(readouts() << text("TextFormula"), QStringList(6, ""));
 }
 
 TEST_F(FollowUpTest, CancelLeavesTheChartOkRedrawsOverTheWholeSetEvenWhenDisabled) {
@@ -113,19 +122,6 @@ TEST_F(FollowUpTest, CancelLeavesTheChartOkRedrawsOverTheWholeSetEvenWhenDisable
     EXPECT_EQ(chart()->points(1), (QList<QPointF>{{1, 4}, {2, 3}, {3, 0}}));
     EXPECT_TRUE(chart()->rangeLines().isEmpty());
     EXPECT_EQ(prompts.modalRuns, 2);
-}
-
-TEST_F(FollowUpTest, DisableEmptiesTheReadoutsAndANewSetWaitsForTheNextDrawing) {
-    view.Enable_Chart();
-    view.UpdateChart(data, doubled(), 1, 5);
-    view.SetMeasurementData(test::dataOf({samplePoint(0, 1, 3, {1})}));
-    EXPECT_EQ(chart()->pointCount(0), 3);
-    child<QCheckBox>("CheckShowDisabled")->click();
-    EXPECT_EQ(chart()->pointCount(0), 1);
-
-    view.Disable_Chart();
-    EXPECT_TRUE(chart()->isHidden());
-    EXPECT_EQ(readouts() << text("TextFormula"), QStringList(6, ""));
 }
 
 } // namespace

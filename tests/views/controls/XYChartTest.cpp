@@ -65,22 +65,6 @@ TEST_F(XYChartTest, OnlyALeftClickNearAPointWithSelectionOnMovesTheCursorAndEver
     EXPECT_TRUE(m_chart.hasCursorPoint());
 }
 
-TEST_F(XYChartTest, PointsKeepTheirColoursUntilReplacedAndGrowOnlyAtTheEnd) {
-    m_chart.setPointColor(m_markers, 1, black);
-    EXPECT_EQ(m_chart.pointColor(m_markers, 1), black);
-    EXPECT_EQ(m_chart.pointColor(m_markers, 0), blue);
-    EXPECT_EQ(m_chart.pointColor(m_line, 1), red);
-    m_chart.setPoints(m_markers, {{1.0, 1.0}, {2.0, 2.0}});
-    EXPECT_EQ(m_chart.pointColor(m_markers, 1), blue);
-
-    m_chart.setPoint(m_line, 2, {5.0, 5.0});
-    m_chart.setPoint(m_line, 0, {0.0, 0.5});
-    EXPECT_EQ(m_chart.points(m_line), (QList<QPointF>{{0.0, 0.5}, {4.2, 4.2}, {5.0, 5.0}}));
-    EXPECT_THROW(m_chart.setPoint(m_line, 4, {}), orvo::CalibrationError);
-    EXPECT_THROW(m_chart.point(m_line, 3), orvo::CalibrationError);
-    EXPECT_THROW(m_chart.setPointColor(2, 0, blue), orvo::CalibrationError);
-}
-
 TEST_F(XYChartTest, CursorStaysOnExistingPointsAndOnlyEnabledKeysMoveItWithAReport) {
     QSignalSpy moved(&m_chart, &XYChart::cursorMoved);
     m_chart.setCursor(7, 9);
@@ -103,16 +87,19 @@ TEST_F(XYChartTest, CursorStaysOnExistingPointsAndOnlyEnabledKeysMoveItWithARepo
     EXPECT_EQ(moved.at(1), (QList<QVariant>{m_markers, 1}));
 }
 
-TEST_F(XYChartTest, MarksAndToolTipsStayOnTheirPointsUntilThePointsAreReplaced) {
+TEST_F(XYChartTest, ColoursMarksAndToolTipsStayOnTheirPointsUntilThePointsAreReplaced) {
     EXPECT_FALSE(m_chart.isLegendShown());
     const QColor green(0, 150, 0);
     const int mark = m_chart.addMark(m_markers, {XYChart::MarkShape::Square, green, "Flagged"});
     m_chart.setMarkedPoints(mark, {2});
     m_chart.setPointToolTip(m_markers, 2, "third");
+    m_chart.setPointColor(m_markers, 1, black);
     m_chart.setPoint(m_markers, 2, {3.0, 2.6});
     m_chart.redraw();
     EXPECT_TRUE(m_chart.isLegendShown());
-    EXPECT_EQ(m_chart.pointColor(m_markers, 2), blue);
+    EXPECT_EQ(std::tuple(m_chart.pointColor(m_markers, 1), m_chart.pointColor(m_markers, 2),
+                         m_chart.pointColor(m_line, 1)),
+              std::tuple(black, blue, red));
 
     // The outline is drawn above the marker, where the point now stands.
     const QPoint centre = pixelOf(2);
@@ -128,9 +115,17 @@ TEST_F(XYChartTest, MarksAndToolTipsStayOnTheirPointsUntilThePointsAreReplaced) 
     EXPECT_EQ(QToolTip::text(), "third");
 
     m_chart.setPoints(m_markers, {{1.0, 1.0}, {2.0, 2.0}, {3.0, 3.0}});
+    EXPECT_EQ(m_chart.pointColor(m_markers, 1), blue);
     EXPECT_TRUE(m_chart.markedPoints(mark).isEmpty());
     EXPECT_TRUE(m_chart.pointToolTip(m_markers, 2).isEmpty());
     EXPECT_THROW(m_chart.setMarkedPoints(mark, {3}), orvo::CalibrationError);
+    // A point set one past the end grows the series.
+    m_chart.setPoint(m_line, 2, {5.0, 5.0});
+    m_chart.setPoint(m_line, 0, {0.0, 0.5});
+    EXPECT_EQ(m_chart.points(m_line), (QList<QPointF>{{0.0, 0.5}, {4.2, 4.2}, {5.0, 5.0}}));
+    EXPECT_THROW(m_chart.setPoint(m_line, 4, {}), orvo::CalibrationError);
+    EXPECT_THROW(m_chart.point(m_line, 3), orvo::CalibrationError);
+    EXPECT_THROW(m_chart.setPointColor(2, 0, blue), orvo::CalibrationError);
 
     m_chart.setRangeLines({{2.5, 0.0, 4.0, black}});
     m_chart.setCursor(m_markers, 1);
