@@ -58,6 +58,7 @@ protected:
 
 TEST_F(ShellTest, StartsWithTheDataEditorAloneAndTranslatesItsOwnCaptions) {
     EXPECT_TRUE(onlyVisible("UCDataEditor1"));
+    EXPECT_TRUE(shell.bClean());
     EXPECT_EQ(child<QPushButton>("CommandRegression")->text(), "Multi regression");
     host.translations = {{"data", "Daten"}, {"calibration", "Kalibrierung"}};
     shell.translate();
@@ -70,7 +71,8 @@ TEST_F(ShellTest, StartsWithTheDataEditorAloneAndTranslatesItsOwnCaptions) {
 TEST_F(ShellTest, AMissingFileGivesEveryViewAnEmptySetWithoutAMessage) {
     shell.setDataFile(writeFile("four.cal", 4));
     shell.setDataFile(QStringLiteral("/no/such/file.cal"));
-    EXPECT_EQ(std::pair(gridSamples(), workbenchEnd()), std::pair(0, QString("0")));
+    EXPECT_EQ(std::tuple(shell.FileName(), gridSamples(), workbenchEnd()),
+              std::tuple(QString("/no/such/file.cal"), 0, QString("0")));
     EXPECT_TRUE(host.callsWithoutTranslations().isEmpty());
     EXPECT_TRUE(prompts.messages.empty());
 }
