@@ -1,3 +1,4 @@
+#include "ChildWidget.h"
 #include "FakeHost.h"
 #include "SampleData.h"
 #include "ScriptedPrompts.h"
@@ -58,11 +59,7 @@ protected:
         shell.show();
     }
 
-    template <typename T> T* child(const char* name) {
-        T* widget = shell.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    template <typename T> T* child(const char* name) { return orvo::test::childOf<T>(shell, name); }
     void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
     QTableView* grid() { return child<QTableView>("scgData"); }
     void typeLabCons(int sample, double value) {

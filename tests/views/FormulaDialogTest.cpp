@@ -1,3 +1,4 @@
+#include "ChildWidget.h"
 #include "FakeHost.h"
 #include "LocaleScope.h"
 #include "ScriptedPrompts.h"
@@ -43,7 +44,7 @@ protected:
         dialog->translate(link);
     }
     template <typename T = QPushButton> T* child(const char* name) {
-        return dialog->findChild<T*>(QString::fromLatin1(name));
+        return orvo::test::childOf<T>(*dialog, name);
     }
     void click(const char* name) { child(name)->click(); }
     void type(const char* box, const char* text) { child<QLineEdit>(box)->setText(text); }

@@ -1,3 +1,4 @@
+#include "ChildWidget.h"
 #include "FakeHost.h"
 #include "SampleData.h"
 #include "ScriptedPrompts.h"
@@ -35,11 +36,7 @@ protected:
         data->SaveFile(path);
         return path;
     }
-    template <typename T> T* child(const char* name) {
-        T* widget = shell.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    template <typename T> T* child(const char* name) { return orvo::test::childOf<T>(shell, name); }
     void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
     bool onlyVisible(const char* name) {
         for (const char* view : {"UCDataEditor1", "UCCalibration1", "UCFollowUp1"})

@@ -1,3 +1,4 @@
+#include "ChildWidget.h"
 #include "FakeHost.h"
 #include "SampleData.h"
 #include "ScriptedPrompts.h"
@@ -64,9 +65,7 @@ protected:
     }
 
     template <typename T = QPushButton> T* child(const char* name) {
-        T* widget = view.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return orvo::test::childOf<T>(view, name);
     }
     void click(const char* name) { QTest::mouseClick(child(name), Qt::LeftButton); }
     bool isOn(const char* name) { return child(name)->isEnabled(); }

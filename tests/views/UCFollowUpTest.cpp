@@ -1,3 +1,4 @@
+#include "ChildWidget.h"
 #include "FakeHost.h"
 #include "SampleData.h"
 #include "ScriptedPrompts.h"
@@ -42,9 +43,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     }
 
-    template <typename T> T* child(const char* name) {
-        return view.findChild<T*>(QString::fromLatin1(name));
-    }
+    template <typename T> T* child(const char* name) { return orvo::test::childOf<T>(view, name); }
     XYChart* chart() { return child<XYChart>("Pesgo1"); }
     QString text(const char* name) { return child<QLineEdit>(name)->text(); }
     QStringList readouts() {
