@@ -1,3 +1,4 @@
+#include "ChildWidget.h"
 #include "FakeHost.h"
 #include "LocaleScope.h"
 #include "SampleData.h"
@@ -50,7 +51,10 @@ protected:
         file.ReadFile(path(name));
         return file.pointCount();
     }
-    QTableView* grid() { return editor.findChild<QTableView*>("scgData"); }
+    template <typename T = QPushButton> T* child(const char* name) {
+        return orvo::test::childOf<T>(editor, name);
+    }
+    QTableView* grid() { return child<QTableView>("scgData"); }
     // Cells in the host's numbering: captions in row 1, sample i in row i + 2.
     QModelIndex cell(int row, int col) { return grid()->model()->index(row - 2, col - 1); }
     QVariant shown(int row, int col, int role = Qt::DisplayRole) {
@@ -66,9 +70,7 @@ protected:
                           .toString();
         return result.join('|');
     }
-    void click(const char* name) {
-        QTest::mouseClick(editor.findChild<QPushButton*>(name), Qt::LeftButton);
-    }
+    void click(const char* name) { QTest::mouseClick(child(name), Qt::LeftButton); }
     void clickHeader() {
         QHeaderView* header = grid()->horizontalHeader();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
@@ -120,7 +122,7 @@ TEST_F(DataEditor, ShowsEachSampleInItsRowWithTheDocumentedColumns) {
     host.translations = {{"date", "Datum"}, {"labRes", "Lab.Res "}, {"calibrationTable", "Tab"}};
     editor.translate();
     EXPECT_EQ(texts(1, {1, 3, 4, 16, 19}), "*|Datum|DLed|labCons|Lab.Res 2");
-    EXPECT_EQ(editor.findChild<QLabel*>("Label1")->text(), "Tab");
+    EXPECT_EQ(child<QLabel>("Label1")->text(), "Tab");
     editor.SetData(std::make_shared<MeasurementData>());
     EXPECT_EQ(rows(), 0);
 }
@@ -211,8 +213,8 @@ TEST_F(DataEditor, UpdateMergesTheHostsNewerSamplesAsBlueRowsThatSaveTurnsBlack)
     click("CommandUpdate");
     EXPECT_EQ(host.requestedDates.back(), OleDate::fromParts(1970, 1, 1, 0, 0, 0));
     editor.setOnlineMode(false);
-    EXPECT_FALSE(editor.findChild<QPushButton*>("CommandUpdate")->isEnabled());
-    EXPECT_TRUE(editor.findChild<QPushButton*>("CommandClear")->isEnabled());
+    EXPECT_FALSE(child("CommandUpdate")->isEnabled());
+    EXPECT_TRUE(child("CommandClear")->isEnabled());
 }
 
 class FailingHost : public test::FakeHost {
