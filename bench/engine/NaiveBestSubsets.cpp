@@ -26,16 +26,22 @@ std::vector<unsigned> NaiveBestSubsets::stepsFrom(unsigned origin, int mode) {
     return subsets;
 }
 
-std::vector<double> NaiveBestSubsets::run(const std::vector<float>& matrix, int points,
-                                          const std::vector<unsigned>& subsets) {
-    Eigen::MatrixXd signals(points, 10);
-    Eigen::VectorXd lab(points);
+Eigen::MatrixXd NaiveBestSubsets::columnsOf(const std::vector<float>& matrix, int points) {
+    Eigen::MatrixXd columns(points, 11);
     for (int point = 0; point < points; ++point) {
         const float* row = &matrix[static_cast<size_t>(point) * 36];
         for (int signal = 0; signal < 10; ++signal)
-            signals(point, signal) = row[5 + signal];
-        lab(point) = row[28];
+            columns(point, signal) = row[5 + signal];
+        columns(point, 10) = row[28];
     }
+    return columns;
+}
+
+std::vector<double> NaiveBestSubsets::run(const std::vector<float>& matrix, int points,
+                                          const std::vector<unsigned>& subsets) {
+    const Eigen::MatrixXd data = columnsOf(matrix, points);
+    const auto signals = data.leftCols<10>();
+    const Eigen::VectorXd lab = data.col(10);
     const double total = (lab.array() - lab.mean()).matrix().squaredNorm();
     std::vector<double> correlations;
     for (const unsigned bits : subsets) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Eigen/Core>
+
 #include <vector>
 
 namespace orvo::bench {
@@ -8,6 +10,8 @@ namespace orvo::bench {
 // of highest correlation kept. Subsets are bit sets of signals (bit 0 = signal 1).
 class NaiveBestSubsets {
 public:
+    // SIG1..SIG10 and the lab value of the first points, one column each.
+    static Eigen::MatrixXd columnsOf(const std::vector<float>& matrix, int points);
     // Returns the kept correlations.
     static std::vector<double> run(const std::vector<float>& matrix, int points,
                                    const std::vector<unsigned>& subsets);
