@@ -47,15 +47,20 @@ struct FitResult {
     QStringList texts;
     std::optional<CalibrationFormula> formula;
     const char* message;
+    QString messageText;
     std::vector<CandidateDiagnostics> diagnostics; // per listed candidate
     std::vector<PointInfluence> influence;         // of the first candidate
 };
 
 FitResult resultOf(const FitRun& run) {
     const RegressionCalculation& calculation = run.calculation();
-    FitResult fit{
-        calculation,   run.texts(), calculation.currentFormula(0, run.inputs().measurement),
-        run.message(), {},          {}};
+    FitResult fit{calculation,
+                  run.texts(),
+                  calculation.currentFormula(0, run.inputs().measurement),
+                  run.message(),
+                  run.message() ? run.messageText() : QString(),
+                  {},
+                  {}};
     if (run.message())
         return fit;
     const RunDiagnostics diagnostics(run.data(), calculation.calcParams());
@@ -107,7 +112,7 @@ int printResult(const FitResult& fit, bool json) {
             return Failure;
         out.write(QJsonDocument(resultJson(fit)).toJson(QJsonDocument::Indented));
     } else if (fit.message) {
-        QTextStream(stderr) << "orvo-cal fit: " << fit.message << "\n";
+        QTextStream(stderr) << "orvo-cal fit: " << fit.messageText << "\n";
     } else {
         QTextStream out(stdout);
         printCandidates(fit, out);

@@ -70,4 +70,17 @@ std::optional<int> FitRun::run(const CommandParser& command) {
     return std::nullopt;
 }
 
+QString FitRun::messageText() const {
+    const QLatin1String key(m_message);
+    if (key == QLatin1String(key::illegalValues))
+        return QStringLiteral("--first and --last must give a range within points 1 to %1 (%2)")
+            .arg(m_data.pointCount())
+            .arg(key);
+    return QStringLiteral("too few points of the range and grades have a lab value for %1 to fit "
+                          "%2 variable(s) (%3)")
+        .arg(quantities.at(m_inputs.measurement))
+        .arg(m_inputs.variablesPosition + 1)
+        .arg(key);
+}
+
 } // namespace orvo::cli

@@ -29,6 +29,8 @@ public:
     const QStringList& texts() const { return m_texts; }
     // The key of the message that stopped the run, or nullptr.
     const char* message() const { return m_message; }
+    // That message for the terminal, in the options' terms, with its key.
+    QString messageText() const;
 
 private:
     std::optional<QString> readInputs(const CommandParser& command);

@@ -48,7 +48,7 @@ int runReport(const QStringList& arguments) {
     if (const auto done = run.run(command))
         return *done;
     if (run.message()) {
-        QTextStream(stderr) << "orvo-cal report: " << run.message() << "\n";
+        QTextStream(stderr) << "orvo-cal report: " << run.messageText() << "\n";
         return Failure;
     }
     const RegressionCalculation& calculation = run.calculation();
