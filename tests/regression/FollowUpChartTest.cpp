@@ -15,8 +15,7 @@ using test::samplePoint;
 
 CalibrationFormula consFormula(float a1, float b) {
     CalibrationFormula formula;
-    formula.a1 = a1;
-    formula.b = b;
+    std::tie(formula.a1, formula.b) = std::pair(a1, b);
     return formula;
 }
 

@@ -63,9 +63,8 @@ TEST(ResultChart, FittedLineRunsFivePercentBeyondTwoOrMoreDistinctLabValues) {
 TEST(ResultChart, EstimateIsSummedInSinglePrecision) {
     const CalcResults results =
         blockWithRow(0, {1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2});
-    auto point = samplePoint(0, 1, 1, {1e8, 1});
     // In double the sum would be 100000001; a float cannot hold it.
-    EXPECT_EQ(orvo::rowEstimate(results, 0, *point), 1e8f);
+    EXPECT_EQ(orvo::rowEstimate(results, 0, *samplePoint(0, 1, 1, {1e8, 1})), 1e8f);
 }
 
 } // namespace
