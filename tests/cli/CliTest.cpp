@@ -5,7 +5,6 @@
 #include <orvo/model/MeasurementPoint.h>
 
 #include <QDir>
-#include <QFile>
 #include <QJsonObject>
 #include <QTemporaryDir>
 
