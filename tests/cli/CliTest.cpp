@@ -5,7 +5,6 @@
 #include <orvo/model/MeasurementPoint.h>
 
 #include <QDir>
-#include <QFile>
 #include <QJsonObject>
 #include <QTemporaryDir>
 
@@ -53,8 +52,11 @@ TEST_F(OrvoCal, BadInvocationsNameTheFaultAndWriteNothing) {
         return QStringList{"fit",         demo,      "--quantity", quantity,
                            "--variables", variables, "--grades",   grades};
     };
-    const QStringList report =
-        QStringList{"report", demo, "--quantity", "Cons", "--variables", "2", "--grades", "1"};
+    const auto report = [&](const QString& file, const QStringList& more) {
+        const QStringList run{"report",      file, "--quantity", "Cons",
+                              "--variables", "2",  "--grades",   "1"};
+        return run + more;
+    };
     const std::tuple<QStringList, int, QString> cases[] = {
         {{}, 2, "usage: orvo-cal dump|canonical|fit|formula|report ..."},
         {{"nonsense"}, 2, "usage: orvo-cal "},
@@ -70,15 +72,13 @@ TEST_F(OrvoCal, BadInvocationsNameTheFaultAndWriteNothing) {
         {fit("Ash", "6", "1"), 2, "--variables takes a number from 1 to 5"},
         {fit("Ash", "2", "3"), 2, "--grades takes 1, 2 or 1,2"},
         {fit("Cons", "1", "1") + QStringList{"--first", "0"}, 1, "illegalValues"},
-        {QStringList{"report", m_dir.filePath("missing.cal")} + report.mid(2) +
-             QStringList{"--output", out},
-         1, "missing.cal"},
-        {report + QStringList{"--output", out, "--colour", "red"}, 2, "colour"},
-        {report, 2, "--output is required"},
-        {report + QStringList{"--candidate", "99", "--output", out}, 2,
+        {report(m_dir.filePath("missing.cal"), {"--output", out}), 1, "missing.cal"},
+        {report(demo, {"--output", out, "--colour", "red"}), 2, "colour"},
+        {report(demo, {}), 2, "--output is required"},
+        {report(demo, {"--candidate", "99", "--output", out}), 2,
          "--candidate takes a number from 1 to "},
-        {report + QStringList{"--candidate", "x", "--output", out}, 2, "--candidate"},
-        {report + QStringList{"--output", m_dir.filePath("no/such/dir/out.pdf")}, 1, "out.pdf"},
+        {report(demo, {"--candidate", "0", "--output", out}), 2, "--candidate takes a number"},
+        {report(demo, {"--output", m_dir.filePath("no/such/dir/out.pdf")}), 1, "out.pdf"},
     };
     const QStringList inputs =
         QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -144,11 +144,9 @@ TEST_F(OrvoCal, CanonicalWritesTheSavedForm) {
 }
 
 TEST_F(OrvoCal, FormulaPrintsTextAndValidity) {
-    orvo::CalibrationFormula formula;
-    formula.formula = 1;
-    formula.a1 = 1.5f;
-    formula.a3 = -0.25f;
-    formula.b = 2;
+    orvo::CalibrationFormula formula; // Ash = 1.5 * SIG1 - 0.25 * SIG3 + 2
+    std::tie(formula.formula, formula.a1, formula.a3, formula.b) =
+        std::tuple(1, 1.5f, -0.25f, 2.0f);
     for (const auto& [grade, exitCode, validity] : {std::tuple{2, 0, "valid"}, {7, 1, "invalid"}}) {
         formula.Grade = static_cast<int16_t>(grade);
         formula.SaveFile(m_dir.filePath("f.par"));

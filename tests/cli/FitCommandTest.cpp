@@ -21,12 +21,10 @@ protected:
         // Cons = 2 * SIG1 + 1 for grade 1; grade 2 points have no lab value.
         orvo::MeasurementData data;
         for (int i = 0; i < 10; ++i) {
-            const double s1 = 1 + i;
             data.AddMeasurementPoint(orvo::test::samplePoint(
-                i, 1, 2 * s1 + 1, {s1, double((i * 7) % 5), double((i * i) % 11)}));
-            data.AddMeasurementPoint(orvo::test::samplePoint(20 + i, 2, 0, {s1}));
+                i, 1, 2 * i + 3, {1.0 + i, double((i * 7) % 5), double((i * i) % 11)}));
+            data.AddMeasurementPoint(orvo::test::samplePoint(20 + i, 2, 0, {1.0 + i}));
         }
-        m_file = m_dir.filePath(QStringLiteral("fit.cal"));
         data.SaveFile(m_file);
     }
 
@@ -35,25 +33,23 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    QString m_file;
+    const QString m_file = m_dir.filePath(QStringLiteral("fit.cal"));
 };
 
-TEST_F(FitCommand, PrintsTheCandidatesBestFirst) {
-    const ToolRun run = fit({"--quantity", "Cons", "--variables", "1", "--grades", "1"});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const QStringList lines = QString::fromUtf8(run.out).split('\n', Qt::SkipEmptyParts);
+TEST_F(FitCommand, TextAndJsonCarryTheCandidatesBestFirstTheBlocksAndTheFormula) {
+    const QStringList options{"--quantity", "Cons",    "--variables", "1",      "--grades",
+                              "1,2",        "--first", "2",           "--last", "19"};
+    const ToolRun text = fit(options);
+    const ToolRun run = fit(options + QStringList{"--json"});
+    ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = QString::fromUtf8(text.out).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines[0].startsWith("2 * DLed  + 1 / correlation : 1\t")) << lines[0].toStdString();
-}
-
-TEST_F(FitCommand, JsonCarriesTheBlocksTheCandidatesAndTheFormula) {
-    const ToolRun run = fit({"--quantity", "Cons", "--variables", "2", "--grades", "1,2", "--first",
-                             "2", "--last", "19", "--json"});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonObject json = jsonOf(run).toObject();
     const QJsonArray params = json["calcParams"].toArray();
     ASSERT_EQ(params.size(), 19);
-    for (const auto& [index, value] : {std::pair{2, 2}, {8, 1}, {9, 2}, {13, 2}, {14, 19}})
+    for (const auto& [index, value] : {std::pair{2, 1}, {8, 1}, {9, 2}, {13, 2}, {14, 19}})
         EXPECT_EQ(params[index].toInt(), value) << "calcParams[" << index << "]";
     EXPECT_EQ(json["calcResults"].toArray().size(), 340);
     const QJsonArray candidates = json["candidates"].toArray();

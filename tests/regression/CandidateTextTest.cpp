@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
 
-using orvo::CalcResults;
-
+// Result row 0: its coefficients, constant, correlation and slot signals.
 struct Row {
     std::vector<float> coefficients;
     float constant;
@@ -17,28 +17,17 @@ struct Row {
     std::vector<float> slotSignals;
 };
 
-CalcResults blockWithRow0(const Row& row) {
-    CalcResults results{};
-    for (std::size_t slot = 0; slot < row.coefficients.size(); ++slot)
-        results[slot] = row.coefficients[slot];
-    results[5] = row.constant;
-    results[6] = row.correlation;
-    for (std::size_t slot = 0; slot < row.slotSignals.size(); ++slot)
-        results[15 + slot] = row.slotSignals[slot];
-    return results;
-}
-
 std::optional<QString> textOf(const Row& row, const QLocale& locale = QLocale::c()) {
-    return orvo::candidateText(blockWithRow0(row), 0, QStringLiteral("correlation"), locale);
+    orvo::CalcResults results{};
+    std::ranges::copy(row.coefficients, results.begin());
+    std::ranges::copy(row.slotSignals, results.begin() + orvo::block::FirstSignal);
+    results[orvo::block::Constant] = row.constant;
+    results[orvo::block::Correlation] = row.correlation;
+    return orvo::candidateText(results, 0, QStringLiteral("correlation"), locale);
 }
 
 TEST(CandidateText, ListedRowsFollowTheBlankSignAndLocaleRules) {
-    struct Case {
-        const char* rule;
-        Row row;
-        const char* expected;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, Row, const char*> cases[] = {
         {"two terms",
          {{1.5f, -0.25f}, 12.5f, 0.95f, {1, 3}},
          "1.5 * DLed  - 0.25 * SLed  + 12.5 / correlation : 0.95"},
@@ -60,8 +49,8 @@ TEST(CandidateText, ListedRowsFollowTheBlankSignAndLocaleRules) {
         {"signal code not whole", {{1}, 1, 1, {2.5f}}, "<none>"},
         {"empty row", {{}, 0, 0, {}}, "<none>"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(textOf(c.row).value_or("<none>"), QString::fromUtf8(c.expected)) << c.rule;
+    for (const auto& [rule, row, expected] : cases)
+        EXPECT_EQ(textOf(row).value_or("<none>"), QString::fromUtf8(expected)) << rule;
     EXPECT_EQ(textOf({{1.5f}, -0.25f, 0.95f, {1}}, orvo::test::commaLocale()),
               QStringLiteral("1,5 * DLed  - 0,25 / correlation : 0,95"));
 }

@@ -15,8 +15,7 @@ using test::samplePoint;
 
 CalibrationFormula consFormula(float a1, float b) {
     CalibrationFormula formula;
-    formula.a1 = a1;
-    formula.b = b;
+    std::tie(formula.a1, formula.b) = std::pair(a1, b);
     return formula;
 }
 
@@ -24,11 +23,9 @@ CalibrationFormula consFormula(float a1, float b) {
 std::shared_ptr<MeasurementData> gappedData() {
     auto data = std::make_shared<MeasurementData>();
     const double labs[] = {5, 0, 7, 6, 0, 9, 0, 4};
-    for (int i = 0; i < 8; ++i) {
-        PointPtr point = samplePoint(i, 2, labs[i], {double(i)});
-        point->enabled = i != 3;
-        data->AddMeasurementPoint(point);
-    }
+    for (int i = 0; i < 8; ++i)
+        data->AddMeasurementPoint(samplePoint(i, 2, labs[i], {double(i)}));
+    data->getMeasurementPoints(3)->enabled = false;
     return data;
 }
 
@@ -50,15 +47,12 @@ TEST(FollowUpChart, DrawnSamplesAreNumberedWithoutGapsWhateverTheirGrade) {
 
 TEST(FollowUpChart, RangeLinesStandHalfWayToTheSamplesOutsideTheRange) {
     const auto data = gappedData();
-    // first, last; start and end mark; start and end line.
+    // first, last; start and end mark; start and end line. Undrawn range ends
+    // (2 and 5) take the number the next drawn sample gets.
+    const auto none = std::nullopt;
     const std::tuple<int, int, int, int, std::optional<double>, std::optional<double>> cases[] = {
-        {1, 8, 1, 4, std::nullopt, std::nullopt},
-        {3, 6, 2, 3, 1.5, 3.5},
-        // Undrawn range ends take the number the next drawn sample gets.
-        {2, 5, 2, 3, 1.5, 3.5},
-        {4, 7, 3, 4, 2.5, std::nullopt},
-        {1, 0, 1, 0, std::nullopt, 0.5},
-    };
+        {1, 8, 1, 4, none, none}, {3, 6, 2, 3, 1.5, 3.5},  {2, 5, 2, 3, 1.5, 3.5},
+        {4, 7, 3, 4, 2.5, none},  {1, 0, 1, 0, none, 0.5}, {8, 8, 4, 4, 3.5, none}};
     for (const auto& [first, last, startMark, endMark, startLine, endLine] : cases) {
         const FollowUpChart chart(*data, consFormula(1, 0), first, last, false);
         SCOPED_TRACE(testing::Message() << first << ".." << last);
@@ -68,11 +62,8 @@ TEST(FollowUpChart, RangeLinesStandHalfWayToTheSamplesOutsideTheRange) {
 }
 
 TEST(FollowUpChart, EstimateKeepsA32BitRunningSumFromA1ToTheOffset) {
-    CalibrationFormula formula;
-    formula.a1 = 1;
-    formula.a2 = 1;
-    formula.a3 = -1;
-    formula.b = 0.25f;
+    CalibrationFormula formula = consFormula(1, 0.25f);
+    std::tie(formula.a2, formula.a3) = std::pair(1.0f, -1.0f);
     // 1e8 + 1 is 1e8 in a float, so the 1 is lost before -1e8 comes.
     EXPECT_EQ(FollowUpChart::estimate(formula, *samplePoint(0, 1, 1, {1e8, 1, 1e8})), 0.25f);
 }

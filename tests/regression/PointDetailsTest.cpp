@@ -9,10 +9,8 @@ namespace {
 
 TEST(PointDetails, SignalsFlocAndTempHaveFourDecimalsTheRestPlainText) {
     auto point = orvo::test::samplePoint(0, 2, 0.75, {1.5, -0.00004, 3, 4, 5, 6.25, 7, 8, 9, 1e-7});
-    point->Floc = 12;
-    point->temp = -3.14159;
-    point->LabRes2 = 1234.5;
-    point->line = 3;
+    std::tie(point->Floc, point->temp, point->LabRes2, point->line) =
+        std::tuple(12, -3.14159, 1234.5, 3);
     // Number, date, time, SIG1..SIG10, Floc, Temp, the four lab values, grade and line.
     EXPECT_EQ(
         orvo::pointDetailValues(*point, 4, orvo::test::commaLocale()),
