@@ -71,7 +71,11 @@ TEST_F(OrvoCal, BadInvocationsNameTheFaultAndWriteNothing) {
         {fit("Lab", "1", "1"), 2, "--quantity takes Cons, Ash, Res1 or Res2"},
         {fit("Ash", "6", "1"), 2, "--variables takes a number from 1 to 5"},
         {fit("Ash", "2", "3"), 2, "--grades takes 1, 2 or 1,2"},
-        {fit("Cons", "1", "1") + QStringList{"--first", "0"}, 1, "illegalValues"},
+        {fit("Cons", "1", "1") + QStringList{"--first", "0"}, 1,
+         "--first and --last must give a range within points 1 to 200 (illegalValues)"},
+        {fit("Ash", "5", "2") + QStringList{"--last", "7"}, 1,
+         "too few points of the range and grades have a lab value for Ash to fit 5 variable(s) "
+         "(noLabValues)"},
         {report(m_dir.filePath("missing.cal"), {"--output", out}), 1, "missing.cal"},
         {report(demo, {"--output", out, "--colour", "red"}), 2, "colour"},
         {report(demo, {}), 2, "--output is required"},
