@@ -47,7 +47,7 @@ TEST(CalibrationFormula, ParameterTextIsReadFieldByField) {
         "Measurement\tGrade\tDLed\tALed\tSLed\tALaser\tSLaser\tDpLed\tS7\tS8\tS9\tS10\t(offset)");
     // Second line (none for nullptr); what reading says; formula, grade, a1 and b after it.
     const std::tuple<const char*, const char*, int16_t, int16_t, float, float> cases[] = {
-        {"Ash\t2\t1.5\t0\t0\t0\t0\t0\t0\t0\t0\t0\t-2", "complete", 1, 2, 1.5f, -2},
+        {"Cons\t2\t1.5\t0\t0\t0\t0\t0\t0\t0\t0\t0\t-2", "complete", 0, 2, 1.5f, -2},
         {"Res2\t1&2\t1,5\t0\t0\t0\t0\t0\t0\t0\t0\t0\t3E-2", "complete", 3, 3, 1.5f, 0.03f},
         // Unknown names leave their field alone but the numbers are still read.
         {"Ash\t3\t1.5\t0\t0\t0\t0\t0\t0\t0\t0\t0\tx", "incomplete", 1, 9, 1.5f, 0},

@@ -62,15 +62,15 @@ TEST_F(ModelFiles, DataFileIsTheHeaderAndThePointLinesEachEndedByCrLf) {
 
 TEST_F(ModelFiles, ParameterFileRoundTripInACommaLocale) {
     const CalibrationFormula original{
-        .a2 = -0.123456789f, .a7 = 1234567.0f, .b = 2.5f, .Grade = 3, .formula = 1};
+        .a2 = -0.123456789f, .a10 = 1234567.0f, .b = 2.5f, .Grade = 3, .formula = 1};
     test::LocaleScope comma(test::commaLocale());
     original.SaveFile(path("f.par"));
     EXPECT_EQ(contentOf(path("f.par")),
               "Measurement\tGrade\tDLed\tALed\tSLed\tALaser\tSLaser\tDpLed\tS7\tS8\tS9\tS10\t"
-              "(offset)\r\nAsh\t1&2\t0\t-0.1234568\t0\t0\t0\t0\t1234567\t0\t0\t0\t2.5\r\n");
+              "(offset)\r\nAsh\t1&2\t0\t-0.1234568\t0\t0\t0\t0\t0\t0\t0\t1234567\t2.5\r\n");
     CalibrationFormula copy;
     EXPECT_TRUE(copy.ReadFile(path("f.par")));
-    EXPECT_EQ(std::tuple(copy.formula, copy.Grade, copy.a2, copy.a7, copy.b),
+    EXPECT_EQ(std::tuple(copy.formula, copy.Grade, copy.a2, copy.a10, copy.b),
               std::tuple(int16_t{1}, int16_t{3}, -0.1234568f, 1234567.0f, 2.5f));
 }
 
