@@ -35,14 +35,17 @@ protected:
     QTemporaryDir m_dir;
 };
 
+// The point lines themselves are pinned where points are read and written.
 TEST_F(ModelFiles, DataFileIsTheHeaderAndThePointLinesEachEndedByCrLf) {
     test::LocaleScope comma(test::commaLocale());
     const auto original = twoPoints();
     original->SaveFile(path("a.cal"));
     const QByteArray expected =
-        (QStringList{MeasurementPoint::headerLine(), original->getMeasurementPoints(0)->toLine(),
-                     original->getMeasurementPoints(1)->toLine(), ""})
-            .join("\r\n")
+        "Date\tSIG1\tSIG2\tSIG3\tSIG4\tSIG5\tSIG6\tSIG7\tSIG8\tSIG9\tSIG10\tSIG11\tSIG12\tSIG13\t"
+        "SIG14\tpH\tConduc\tCharge\tFloc\ttemp\tErr%\tSIG15\tConsMeas\tAshMeas\tLabCons\tLabAsh\t"
+        "LabRes1\tLabRes2\tLabRes3\tLabRes4\tGrade\tLine\tEnabled\r\n" +
+        (original->getMeasurementPoints(0)->toLine() + "\r\n" +
+         original->getMeasurementPoints(1)->toLine() + "\r\n")
             .toLatin1();
     EXPECT_EQ(contentOf(path("a.cal")), expected);
     MeasurementData copy;
@@ -58,20 +61,16 @@ TEST_F(ModelFiles, DataFileIsTheHeaderAndThePointLinesEachEndedByCrLf) {
 }
 
 TEST_F(ModelFiles, ParameterFileRoundTripInACommaLocale) {
-    CalibrationFormula original;
-    original.formula = 1;
-    original.Grade = 3;
-    original.a2 = -0.123456789f;
-    original.a7 = 1234567.0f;
-    original.b = 2.5f;
+    const CalibrationFormula original{
+        .a2 = -0.123456789f, .a10 = 1234567.0f, .b = 2.5f, .Grade = 3, .formula = 1};
     test::LocaleScope comma(test::commaLocale());
     original.SaveFile(path("f.par"));
     EXPECT_EQ(contentOf(path("f.par")),
               "Measurement\tGrade\tDLed\tALed\tSLed\tALaser\tSLaser\tDpLed\tS7\tS8\tS9\tS10\t"
-              "(offset)\r\nAsh\t1&2\t0\t-0.1234568\t0\t0\t0\t0\t1234567\t0\t0\t0\t2.5\r\n");
+              "(offset)\r\nAsh\t1&2\t0\t-0.1234568\t0\t0\t0\t0\t0\t0\t0\t1234567\t2.5\r\n");
     CalibrationFormula copy;
     EXPECT_TRUE(copy.ReadFile(path("f.par")));
-    EXPECT_EQ(std::tuple(copy.formula, copy.Grade, copy.a2, copy.a7, copy.b),
+    EXPECT_EQ(std::tuple(copy.formula, copy.Grade, copy.a2, copy.a10, copy.b),
               std::tuple(int16_t{1}, int16_t{3}, -0.1234568f, 1234567.0f, 2.5f));
 }
 

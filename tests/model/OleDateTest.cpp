@@ -36,13 +36,12 @@ TEST(OleDate, CountsDaysFrom30December1899AndRollsOverLikeASerialDateFunction) {
 // The overflow error number itself is pinned where data lines are read and
 // written.
 TEST(OleDate, RefusesYearsOutside100To9999) {
-    EXPECT_THROW(OleDate::fromParts(10000, 1, 1, 0, 0, 0), CalibrationError);
-    EXPECT_THROW(OleDate::fromParts(9999, 12, 32, 0, 0, 0), CalibrationError);
-    EXPECT_THROW(OleDate::fromParts(100, 1, 0, 0, 0, 0), CalibrationError);
-    EXPECT_THROW(OleDate::fromParts(-5, 1, 1, 0, 0, 0), CalibrationError);
-    EXPECT_THROW(OleDate::fromParts(2000, 1, 1, 2'000'000'000, 0, 0), CalibrationError);
-    EXPECT_THROW(OleDate::split(2958466.0), CalibrationError);
-    EXPECT_THROW(OleDate::split(std::nan("")), CalibrationError);
+    const int parts[][4] = {
+        {9999, 12, 32, 0}, {100, 1, 0, 0}, {-5, 1, 1, 0}, {2000, 1, 1, 2'000'000'000}};
+    for (const auto& [year, month, day, hour] : parts)
+        EXPECT_THROW(OleDate::fromParts(year, month, day, hour, 0, 0), CalibrationError) << year;
+    for (const double date : {-657434.5, 2958466.0, std::nan("")})
+        EXPECT_THROW(OleDate::split(date), CalibrationError) << date;
 }
 
 TEST(OleDate, SplitRoundsToTheNearestSecondAndRoundTrips) {
